@@ -1,0 +1,144 @@
+#include "formats.h"
+
+#include <QUrl>
+
+#ifndef LULLARA_VERSION_MAJOR
+#define LULLARA_VERSION_MAJOR 2
+#endif
+#ifndef LULLARA_VERSION_MINOR
+#define LULLARA_VERSION_MINOR 0
+#endif
+
+namespace lullara {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString countLine(int count)
+{
+    return QString::number(count) + QStringLiteral(" names");
+}
+
+QString createdWithLine()
+{
+    return QStringLiteral("Created with Lullara v.") + versionText();
+}
+
+// Every line followed by CR LF, as UTF-8 bytes.
+QByteArray joinCrLf(const QStringList &lines)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text += line;
+        text += kCrLf;
+    }
+    return text.toUtf8();
+}
+
+// RFC 6068 lets these stand unencoded in a header field's value, besides the
+// unreserved characters that QUrl never encodes.
+const QByteArray kMailtoKeep = QByteArrayLiteral("!$'()*+,;:@");
+
+QString mailtoEncode(const QString &text)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(text, kMailtoKeep));
+}
+
+} // namespace
+
+QString versionText()
+{
+    return QString::number(LULLARA_VERSION_MAJOR) + QLatin1Char('.') + QString::number(LULLARA_VERSION_MINOR);
+}
+
+QString generalDate(const QDateTime &when, const QLocale &locale)
+{
+    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    const QTime time = when.time();
+    if (time == QTime(0, 0))
+        return date;
+    return date + QLatin1Char(' ') + locale.toString(time, QLocale::LongFormat);
+}
+
+QByteArray plainTextExport(const ExportContent &content)
+{
+    QStringList lines;
+    lines.reserve(content.names.size() + 6);
+    lines << QStringLiteral(" ");
+    lines << content.names;
+    lines << QStringLiteral(" ") << QStringLiteral("..........") << countLine(content.count)
+          << createdWithLine() << content.dateTime;
+    return joinCrLf(lines);
+}
+
+QString htmlEscape(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QByteArray htmlExport(const ExportContent &content)
+{
+    QStringList lines;
+    lines.reserve(2 * content.names.size() + 8);
+    lines << QStringLiteral(" ")
+          << QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Lullara</title></head>"
+                            "<body topmargin=0 leftmargin=0>")
+          << QStringLiteral("<table border=0 cellpadding=10 cellspacing=0 width=100% "
+                            "style=\"font-family: Verdana, Arial\">")
+          << QStringLiteral("<tr><td width=100%><h1><font face=\"Verdana, Arial\">Lullara</font></h1>"
+                            "</td></tr><tr>")
+          << QStringLiteral("<td width=100%><table border=0 cellpadding=2 cellspacing=0 width=100% "
+                            "style=\"font-size: 10pt\">");
+    const QString imageLine = QStringLiteral("<tr><td><img border=0 src=\"") + htmlEscape(content.imagePath)
+        + QStringLiteral("\" width=16 height=16></td>");
+    for (const QString &name : content.names) {
+        lines << imageLine;
+        lines << QStringLiteral("<td width=100%>") + htmlEscape(name) + QStringLiteral("</td>");
+    }
+    lines << QStringLiteral("</tr></table></td></tr><tr>")
+          << QStringLiteral("<td width=100% style=\"font-size: 8pt\">.....................<br>")
+                 + countLine(content.count) + QStringLiteral("<br>") + createdWithLine()
+                 + QStringLiteral("<br>") + htmlEscape(content.dateTime)
+                 + QStringLiteral("</td></tr></table>")
+          << QStringLiteral("</body></html>");
+    return joinCrLf(lines);
+}
+
+QStringList printoutLines(const QStringList &names, const QString &dateTime)
+{
+    QStringList lines;
+    lines.reserve(names.size() + 6);
+    lines << QStringLiteral("  ============[ Lullara ]============") << QStringLiteral(" ");
+    lines << names;
+    lines << QStringLiteral(" ") << countLine(int(names.size())) << createdWithLine() << dateTime;
+    return lines;
+}
+
+QString mailBody(const QStringList &names)
+{
+    QString body = QStringLiteral("Choosen Names :") + kCrLf;
+    for (const QString &name : names)
+        body += QStringLiteral(" :  ") + name + kCrLf;
+    return body;
+}
+
+QString mailtoLink(const QString &body)
+{
+    return QStringLiteral("mailto:?Body=") + mailtoEncode(body) + QStringLiteral("&Subject=")
+        + mailtoEncode(QStringLiteral(":: Lullara :"));
+}
+
+QString clipboardText(const QStringList &names)
+{
+    QString text;
+    for (const QString &name : names)
+        text += name + kCrLf;
+    return text;
+}
+
+} // namespace lullara

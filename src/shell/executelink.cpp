@@ -1,0 +1,62 @@
+#include "shell/executelink.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+namespace lullara {
+
+namespace {
+
+// The busy pointer for as long as the request is being handed over. It is
+// taken back exactly once: by the answer if that comes first, else when
+// ExecuteLink returns (the desktop may answer much later, and the program
+// is not busy meanwhile).
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { restore(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+    void restore()
+    {
+        if (m_active) {
+            m_active = false;
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+
+private:
+    bool m_active = true;
+};
+
+} // namespace
+
+void ExecuteLink(const Services &services, QWidget *parent, const QString &link)
+{
+    if (!services.shell)
+        return;
+    auto busy = std::make_shared<BusyPointer>();
+    QPointer<QWidget> owner(parent);
+    Dialogs *dialogs = services.dialogs;
+    services.shell->openLink(link, [busy, owner, dialogs, link](OpenResult result) {
+        busy->restore();
+        if (result.ok || !dialogs)
+            return;
+        dialogs->message(owner.data(), QStringLiteral("ExecuteLink"),
+                         QStringLiteral("error Opening Link to ") + link
+                             + QStringLiteral("\r\n\r\n") + QString::number(result.errorCode),
+                         MsgButtons::Ok, MsgIcon::None);
+    });
+    busy->restore();
+}
+
+void DragWindow(const Services &services, QWidget *window)
+{
+    if (services.shell && window)
+        services.shell->moveWindow(window);
+}
+
+} // namespace lullara

@@ -1,0 +1,521 @@
+#include "shell/realservices.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+namespace lullara {
+
+namespace detail {
+#if defined(Q_OS_WIN)
+// realservices_win.cpp
+OpenResult windowsOpenLink(const QString &link);
+std::optional<bool> windowsLockKeyOn(Shell::LockKey key);
+#elif defined(LULLARA_HAVE_X11)
+// lockkeys_x11.cpp
+std::optional<bool> x11LockKeyOn(Shell::LockKey key);
+#endif
+} // namespace detail
+
+namespace {
+
+// What the launcher reports when it cannot be started at all (as a shell
+// reports a command that is not found).
+constexpr int kCannotStart = 127;
+
+QString displayText(QString text)
+{
+    // Line ends are CR LF throughout the program; the box wants plain LF.
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// Qt's name filters separate patterns by spaces, and "*.*" would hide files
+// without an extension: "Html Document (*.htm;*.html)" becomes
+// "Html Document (*.htm *.html)", "All Files (*.*)" becomes "All Files (*)".
+QString qtNameFilter(const QString &filter)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !filter.endsWith(QLatin1Char(')')))
+        return filter;
+    QString patterns = filter.mid(open + 1, filter.size() - open - 2);
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    QStringList list = patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString &p : list) {
+        if (p == QLatin1String("*.*"))
+            p = QStringLiteral("*");
+    }
+    list.removeDuplicates();
+    return filter.left(open + 1) + list.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- dialogs
+
+MsgAnswer RealDialogs::message(QWidget *parent, const QString &title, const QString &text,
+                               MsgButtons buttons, MsgIcon icon)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? kApplicationTitle : title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+    switch (icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    }
+    if (buttons == MsgButtons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
+    box.exec();
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsRequest &request)
+{
+    const QString title = request.title.isEmpty() ? QStringLiteral("Save As...") : request.title;
+    QFileDialog dialog(parent, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+
+    QStringList filters;
+    for (const QString &f : request.filters)
+        filters.append(qtNameFilter(f));
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty() || chosen.first().isEmpty())
+            return std::nullopt;
+        const QFileInfo info(chosen.first());
+
+        if (!info.absoluteDir().exists()) {
+            message(parent, title,
+                    info.fileName() + QStringLiteral("\r\nPath does not exist.\r\n"
+                                                     "Check the path and try again."),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+            continue;
+        }
+        if (request.confirmCreate && !info.exists()) {
+            const MsgAnswer create = message(
+                parent, title,
+                info.fileName() + QStringLiteral("\r\nThis file does not exist.\r\n"
+                                                 "Do you want to create it?"),
+                MsgButtons::YesNo, MsgIcon::Exclamation);
+            if (create != MsgAnswer::Yes)
+                continue;
+        }
+
+        SaveAsResult result;
+        result.fileName = QDir::toNativeSeparators(info.absoluteFilePath());
+        const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+        result.filterIndex = index >= 0 ? int(index) + 1 : request.filterIndex;
+        return result;
+    }
+}
+
+// ---------------------------------------------------------------- shell
+
+namespace {
+
+#if !defined(Q_OS_WIN)
+QUrl urlForLink(const QString &link)
+{
+    const QUrl url(link, QUrl::TolerantMode);
+    // A full path, or something without a scheme of its own, is a file.
+    if (QDir::isAbsolutePath(link) || url.scheme().size() < 2)
+        return QUrl::fromLocalFile(link);
+    return url;
+}
+
+// The id of the desktop entry the user chose for a MIME type.
+QString defaultDesktopEntry(const QString &mimeType)
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return {};
+    QProcess query;
+    query.setStandardInputFile(QProcess::nullDevice());
+    query.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(10000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return {};
+    }
+    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return {};
+    const QString answer = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    return answer.section(QLatin1Char(';'), 0, 0).trimmed();
+}
+
+QString locateDesktopFile(const QString &id)
+{
+    QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
+    if (file.isEmpty() && id.contains(QLatin1Char('-'))) {
+        // "vendor-app.desktop" may live as "vendor/app.desktop".
+        QString nested = id;
+        nested[nested.indexOf(QLatin1Char('-'))] = QLatin1Char('/');
+        file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, nested);
+    }
+    return file;
+}
+
+struct DesktopEntry {
+    QString exec;
+    bool terminal = false;
+};
+
+std::optional<DesktopEntry> readDesktopEntry(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    DesktopEntry entry;
+    bool inMainGroup = false;
+    bool hasExec = false;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        if (!inMainGroup)
+            continue;
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        const QString key = line.left(eq).trimmed();
+        const QString value = line.mid(eq + 1).trimmed();
+        if (key == QLatin1String("Exec")) {
+            entry.exec = value;
+            hasExec = true;
+        } else if (key == QLatin1String("Terminal")) {
+            entry.terminal = value == QLatin1String("true");
+        }
+    }
+    if (!hasExec)
+        return std::nullopt;
+    return entry;
+}
+#endif
+
+} // namespace
+
+QStringList expandDesktopExec(const QString &exec, const QString &file)
+{
+    // First the escapes of a string value.
+    QString value;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
+            const QChar n = exec.at(++i);
+            switch (n.unicode()) {
+            case 's': value += QLatin1Char(' '); break;
+            case 'n': value += QLatin1Char('\n'); break;
+            case 't': value += QLatin1Char('\t'); break;
+            case 'r': value += QLatin1Char('\r'); break;
+            case '\\': value += QLatin1Char('\\'); break; // may still escape for the quoting below
+            default: value += c; value += n; break;
+            }
+        } else {
+            value += c;
+        }
+    }
+
+    // Then the arguments: blanks separate them, double quotes group them,
+    // and field codes count only outside quotes.
+    QStringList args;
+    bool fileUsed = false;
+    QString current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else if (c == QLatin1Char('\\') && i + 1 < value.size()) {
+                current += value.at(++i);
+            } else {
+                current += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
+            if (inArgument)
+                args.append(current);
+            current.clear();
+            inArgument = false;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+            inArgument = true;
+        } else if (c == QLatin1Char('%') && i + 1 < value.size()) {
+            const QChar code = value.at(++i);
+            switch (code.unicode()) {
+            case 'f': case 'F': case 'u': case 'U':
+                current += file;
+                fileUsed = true;
+                inArgument = true;
+                break;
+            case '%':
+                current += QLatin1Char('%');
+                inArgument = true;
+                break;
+            default:
+                // %i, %c, %k and the deprecated codes: dropped.
+                break;
+            }
+        } else if (c == QLatin1Char('\\') && i + 1 < value.size()) {
+            current += value.at(++i);
+            inArgument = true;
+        } else {
+            current += c;
+            inArgument = true;
+        }
+    }
+    if (quoted)
+        return {};
+    if (inArgument)
+        args.append(current);
+    if (args.isEmpty())
+        return {};
+    if (!fileUsed)
+        args.append(file);
+    return args;
+}
+
+RealShell::~RealShell()
+{
+    // A launcher still running is left to finish on its own: killing it could
+    // cut off the program it is about to start. Nobody is told any more.
+    for (const QPointer<QProcess> &process : std::as_const(m_running)) {
+        if (process)
+            process->disconnect();
+    }
+}
+
+void RealShell::openLink(const QString &link, std::function<void(OpenResult)> done)
+{
+#if defined(Q_OS_WIN)
+    done(detail::windowsOpenLink(link));
+#else
+    m_running.removeAll(QPointer<QProcess>());
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) {
+        const bool ok = QDesktopServices::openUrl(urlForLink(link));
+        done(ok ? OpenResult{} : OpenResult{false, 0});
+        return;
+    }
+
+    auto *process = new QProcess;
+    process->setProgram(xdgOpen);
+    process->setArguments({link});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+
+    // `done` is called once, whichever signal comes first; the process goes
+    // away only after `done` has returned (it may show a modal box).
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [process, done = std::move(done), answered](OpenResult result) {
+        if (*answered)
+            return;
+        *answered = true;
+        done(result);
+        process->deleteLater();
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [answer](int exitCode, QProcess::ExitStatus status) {
+                         if (status == QProcess::NormalExit)
+                             answer(exitCode == 0 ? OpenResult{} : OpenResult{false, exitCode});
+                         else
+                             answer(OpenResult{false, 128 + exitCode}); // killed by a signal
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [answer](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             answer(OpenResult{false, kCannotStart});
+                     });
+    m_running.append(process);
+    process->start();
+#endif
+}
+
+OpenResult RealShell::openTextFile(const QString &path)
+{
+#if defined(Q_OS_WIN)
+    // The path goes over as one argument; QProcess quotes it.
+    if (QProcess::startDetached(QStringLiteral("notepad.exe"), {QDir::toNativeSeparators(path)}))
+        return {};
+    return OpenResult{false, kCannotStart};
+#else
+    // The desktop's viewer for plain text, not the one for the file's extension.
+    const QString id = defaultDesktopEntry(QStringLiteral("text/plain"));
+    if (!id.isEmpty()) {
+        const QString desktopFile = locateDesktopFile(id);
+        if (!desktopFile.isEmpty()) {
+            if (const auto entry = readDesktopEntry(desktopFile)) {
+                QStringList command = expandDesktopExec(entry->exec, path);
+                if (!command.isEmpty() && entry->terminal) {
+                    const QString terminal =
+                        QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
+                    if (terminal.isEmpty())
+                        command.clear();
+                    else
+                        command = QStringList{terminal, QStringLiteral("-e")} + command;
+                }
+                if (!command.isEmpty()
+                    && QProcess::startDetached(command.first(), command.mid(1)))
+                    return {};
+            }
+        }
+    }
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!xdgOpen.isEmpty() && QProcess::startDetached(xdgOpen, {path}))
+        return {};
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return {};
+    return OpenResult{false, kCannotStart};
+#endif
+}
+
+namespace {
+
+// Moves a window with the mouse where the window system has no move of its
+// own: the window follows the pointer until the mouse buttons are released.
+class WindowMover : public QObject {
+public:
+    explicit WindowMover(QWidget *window)
+        : m_window(window), m_startPos(window->pos()), m_anchor(QCursor::pos())
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_window) {
+            finish();
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->buttons() == Qt::NoButton) {
+                finish(); // the release went elsewhere
+                break;
+            }
+            // Absolute from the start, so an event seen twice (by the native
+            // window and by the widget) does no harm.
+            m_window->move(m_startPos + (mouse->globalPosition().toPoint() - m_anchor));
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->buttons() == Qt::NoButton)
+                finish();
+            break;
+        }
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void finish()
+    {
+        if (m_done)
+            return;
+        m_done = true;
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_window;
+    QPoint m_startPos;
+    QPoint m_anchor;
+    bool m_done = false;
+};
+
+} // namespace
+
+void RealShell::moveWindow(QWidget *window)
+{
+    if (!window)
+        return;
+    QWidget *top = window->window();
+    if (QWindow *handle = top->windowHandle(); handle && handle->startSystemMove())
+        return;
+    new WindowMover(top);
+}
+
+std::optional<bool> RealShell::lockKeyOn(LockKey key)
+{
+#if defined(Q_OS_WIN)
+    return detail::windowsLockKeyOn(key);
+#elif defined(LULLARA_HAVE_X11)
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return detail::x11LockKeyOn(key);
+    return std::nullopt;
+#else
+    Q_UNUSED(key);
+    return std::nullopt;
+#endif
+}
+
+// ---------------------------------------------------------------- halt
+
+void RealHalt::halt(int exitCode)
+{
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(exitCode);
+}
+
+} // namespace lullara

@@ -1,0 +1,76 @@
+#pragma once
+// The real desktop behind the seams of services.h: Qt message boxes and the
+// Save As dialog, the platform's launcher for links and text files, window
+// moves, lock-key states, the printer and the immediate halt.
+
+#include "shell/printing.h"
+#include "shell/services.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+
+namespace lullara {
+
+// The application title; it titles message boxes that come without a title.
+inline const QString kApplicationTitle = QStringLiteral("Lullara");
+
+class RealDialogs : public Dialogs {
+public:
+    MsgAnswer message(QWidget *parent, const QString &title, const QString &text,
+                      MsgButtons buttons, MsgIcon icon) override;
+    // Qt's own (non-native) Save As dialog, so it looks and behaves the same
+    // on every platform. Asks before overwriting (Qt) and, when asked to,
+    // before creating a file that does not exist yet; a No there shows the
+    // dialog again.
+    std::optional<SaveAsResult> saveAs(QWidget *parent, const SaveAsRequest &request) override;
+};
+
+class RealShell : public Shell {
+public:
+    RealShell() = default;
+    RealShell(const RealShell &) = delete;
+    RealShell &operator=(const RealShell &) = delete;
+    ~RealShell() override;
+
+    // Never blocks the GUI thread: on Linux `xdg-open` runs as a child
+    // process and `done` follows when it ends (exit status 0 is success,
+    // anything else fails with that status; 127 when it cannot be started).
+    void openLink(const QString &link, std::function<void(OpenResult)> done) override;
+    // Opens the file in the desktop's default viewer for plain text, whatever
+    // its extension (Notepad on Windows).
+    OpenResult openTextFile(const QString &path) override;
+    // The window system's own move; where there is none, the window follows
+    // the mouse until the button is released.
+    void moveWindow(QWidget *window) override;
+    std::optional<bool> lockKeyOn(LockKey key) override;
+
+private:
+    QList<QPointer<QProcess>> m_running; // launchers that have not answered yet
+};
+
+// Ends the process at once: no destructors, no exit handlers, nothing stored.
+class RealHalt : public Halt {
+public:
+    void halt(int exitCode) override;
+};
+
+// The four real services together, with a Services view of them.
+struct RealServices {
+    RealDialogs dialogs;
+    RealShell shell;
+    QtPrinter printer;
+    RealHalt halt;
+    Services services() { return Services{&dialogs, &shell, &printer, &halt}; }
+};
+
+// The command line of a desktop entry's Exec key for opening `file`: the
+// key is unquoted as desktop entries define it, %f %F %u %U become the file,
+// %% becomes %, the other field codes are dropped; the file is appended when
+// the key names no file at all. Empty when the key is empty or malformed.
+QStringList expandDesktopExec(const QString &exec, const QString &file);
+
+} // namespace lullara

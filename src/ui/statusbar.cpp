@@ -1,0 +1,120 @@
+#include "ui/statusbar.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QTime>
+
+namespace lullara {
+
+namespace {
+constexpr int kIndicatorWidth = 47;
+constexpr int kClockWidth = 96;
+constexpr int kMinTextWidth = 96;
+} // namespace
+
+StatusBar::StatusBar(Shell *shell, QWidget *parent) : QFrame(parent), m_shell(shell)
+{
+    const char *initial[] = {"...", "CAPS", "SCRL", "NUM", ""};
+    for (int i = 0; i < 5; ++i) {
+        auto *label = new QLabel(QString::fromLatin1(initial[i]), this);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
+        label->setMargin(0);
+        label->setIndent(3);
+        m_panels[static_cast<size_t>(i)] = label;
+    }
+    m_panels[0]->setToolTip(QStringLiteral("..."));
+    m_panels[1]->setAccessibleName(QStringLiteral("Caps Lock indicator"));
+    m_panels[2]->setAccessibleName(QStringLiteral("Scroll Lock indicator"));
+    m_panels[3]->setAccessibleName(QStringLiteral("Num Lock indicator"));
+    m_panels[4]->setAccessibleName(QStringLiteral("Time of day"));
+    m_panels[0]->setAccessibleName(QStringLiteral("Status"));
+
+    // The clock shows seconds, so refresh a few times a second; reading the
+    // lock keys is a cheap local call.
+    m_refresh.setInterval(250);
+    connect(&m_refresh, &QTimer::timeout, this, &StatusBar::refresh);
+    m_refresh.start();
+    refresh();
+}
+
+QString StatusBar::panelText(int position) const
+{
+    if (position < 1 || position > 5)
+        return {};
+    return panel(position)->text();
+}
+
+void StatusBar::setPanelText(int position, const QString &text)
+{
+    if (position >= 1 && position <= 5)
+        panel(position)->setText(text);
+}
+
+bool StatusBar::indicatorOn(int position) const
+{
+    return position >= 2 && position <= 4 && m_on[static_cast<size_t>(position - 1)];
+}
+
+void StatusBar::setIndicator(int position, std::optional<bool> on)
+{
+    const bool lit = on.value_or(false);
+    auto &flag = m_on[static_cast<size_t>(position - 1)];
+    QLabel *label = panel(position);
+    if (flag == lit && label->property("lullaraInit").toBool())
+        return;
+    flag = lit;
+    label->setProperty("lullaraInit", true);
+    // Dimmed text while the lock is off (or cannot be read).
+    QPalette pal = palette();
+    if (!lit)
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::Disabled, QPalette::WindowText));
+    label->setPalette(pal);
+    label->setAccessibleDescription(lit ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+void StatusBar::refresh()
+{
+    if (m_shell) {
+        setIndicator(2, m_shell->lockKeyOn(Shell::LockKey::Caps));
+        setIndicator(3, m_shell->lockKeyOn(Shell::LockKey::Scroll));
+        setIndicator(4, m_shell->lockKeyOn(Shell::LockKey::Num));
+    } else {
+        for (int i = 2; i <= 4; ++i)
+            setIndicator(i, std::nullopt);
+    }
+    const QString now = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    if (m_panels[4]->text() != now)
+        m_panels[4]->setText(now);
+}
+
+void StatusBar::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    layoutPanels();
+}
+
+bool StatusBar::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyboardLayoutChange)
+        refresh();
+    return QFrame::event(event);
+}
+
+void StatusBar::layoutPanels()
+{
+    const int h = height();
+    const int w = width();
+    const int textWidth = std::max(kMinTextWidth, w - 3 * kIndicatorWidth - kClockWidth);
+    int x = 0;
+    m_panels[0]->setGeometry(x, 2, textWidth - 2, h - 2);
+    x += textWidth;
+    for (int i = 1; i <= 3; ++i) {
+        m_panels[static_cast<size_t>(i)]->setGeometry(x, 2, kIndicatorWidth - 2, h - 2);
+        x += kIndicatorWidth;
+    }
+    m_panels[4]->setGeometry(x, 2, kClockWidth - 2, h - 2);
+}
+
+} // namespace lullara

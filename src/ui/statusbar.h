@@ -1,0 +1,42 @@
+#pragma once
+// The five-panel status bar: status text, CAPS, SCRL, NUM and the time of day.
+
+#include <QFrame>
+#include <QTimer>
+#include <array>
+
+#include "shell/services.h"
+
+class QLabel;
+
+namespace lullara {
+
+class StatusBar : public QFrame {
+    Q_OBJECT
+public:
+    StatusBar(Shell *shell, QWidget *parent = nullptr);
+
+    // Panels by position, 1 to 5.
+    QString panelText(int position) const;
+    void setPanelText(int position, const QString &text);
+    QLabel *panel(int position) const { return m_panels[static_cast<size_t>(position - 1)]; }
+    // Whether an indicator panel (2..4) is shown normally (lock on) or dimmed.
+    bool indicatorOn(int position) const;
+
+    // Re-reads the lock keys and the clock.
+    void refresh();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void layoutPanels();
+    void setIndicator(int position, std::optional<bool> on);
+    Shell *m_shell;
+    std::array<QLabel *, 5> m_panels{};
+    std::array<bool, 5> m_on{};
+    QTimer m_refresh;
+};
+
+} // namespace lullara

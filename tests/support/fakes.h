@@ -1,0 +1,74 @@
+#pragma once
+// Test doubles for the desktop seams: they record what the program asked and
+// answer from a script, so widget tests never block on a modal dialog.
+
+#include "shell/services.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+namespace lullara::test {
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    MsgAnswer message(QWidget *parent, const QString &title, const QString &text,
+                      MsgButtons buttons, MsgIcon icon) override;
+    std::optional<SaveAsResult> saveAs(QWidget *parent, const SaveAsRequest &request) override;
+
+    QList<ShownMessage> messages;       // every box shown, in order
+    QQueue<MsgAnswer> answers;          // answers for Yes/No boxes; Yes/No defaults to No
+    QList<SaveAsRequest> saveRequests;  // every Save As dialog shown
+    QQueue<std::optional<SaveAsResult>> saveResults; // empty queue: cancel
+    // Runs while a box is "open" (e.g. to tick timers meanwhile).
+    std::function<void(const ShownMessage &)> onMessage;
+};
+
+class FakeShell : public Shell {
+public:
+    void openLink(const QString &link, std::function<void(OpenResult)> done) override;
+    OpenResult openTextFile(const QString &path) override;
+    void moveWindow(QWidget *window) override;
+    std::optional<bool> lockKeyOn(LockKey key) override;
+
+    QStringList links;          // every link handed over
+    QStringList textFiles;      // every text file opened
+    QList<QWidget *> moved;     // every window asked to move
+    OpenResult linkResult;      // what openLink answers
+    bool answerLater = false;   // keep `done` in `pending` instead of calling it
+    QList<std::function<void(OpenResult)>> pending;
+    OpenResult textFileResult;
+    std::optional<bool> caps = false, scroll = false, num = true;
+};
+
+class FakePrinter : public Printer {
+public:
+    std::optional<PrintError> print(const QStringList &lines) override;
+    QList<QStringList> printouts;         // every printout
+    std::optional<PrintError> failure;    // answer with this failure when set
+};
+
+class FakeHalt : public Halt {
+public:
+    void halt(int exitCode) override { codes.append(exitCode); }
+    QList<int> codes;
+};
+
+// All four doubles together, with a Services view of them.
+struct FakeServices {
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FakePrinter printer;
+    FakeHalt halt;
+    Services services() { return Services{&dialogs, &shell, &printer, &halt}; }
+};
+
+} // namespace lullara::test

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Lullara needs, only those that are missing.
+# Usage: tools/deps.sh run|test
+set -euo pipefail
+
+BUILD_PKGS=(cmake make g++ pkg-config qt6-base-dev libgl-dev libx11-dev
+            fonts-liberation fonts-dejavu-core xdg-utils)
+TEST_PKGS=(xvfb xauth openbox xdotool xclip x11-utils imagemagick
+           desktop-file-utils appstream poppler-utils cups cups-client cups-bsd
+           printer-driver-cups-pdf chromium dpkg-dev file)
+
+want=("${BUILD_PKGS[@]}")
+if [ "${1:-run}" = "test" ]; then
+  want+=("${TEST_PKGS[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
