@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lullara"));
     QApplication::setApplicationName(QStringLiteral("Lullara"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lullara"));
     QApplication::setDesktopFileName(QStringLiteral("lullara"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     lullara::installFontSubstitutions();

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/resources.h"
 #include "names/namefile.h"
 #include "ui/fonts.h"
 #include "ui/mainwindow.h"
@@ -25,6 +26,7 @@ void centreOnScreen(QWidget *window)
 frmLoading::frmLoading(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_services(services)
 {
+    initResources();
     setObjectName(QStringLiteral("frmLoading"));
     setWindowTitle(QStringLiteral("Lullara"));
     setFixedSize(470, 120);

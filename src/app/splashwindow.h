@@ -8,12 +8,13 @@
 #include <functional>
 
 #include "shell/services.h"
+#include "ui/mainwindow.h"
 
 class QLabel;
 
 namespace lullara {
 
-class frmRandom;
+
 
 class frmLoading : public QWidget {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "app/resources.h"
 #include "output/formats.h"
 #include "ui/clicklabel.h"
 #include "ui/fonts.h"
@@ -75,6 +76,7 @@ frmRandom::frmRandom(const Services &services, QWidget *parent)
                           | Qt::MSWindowsFixedSizeDialogHint),
       m_services(services), m_programDir(QCoreApplication::applicationDirPath())
 {
+    initResources();
     setObjectName(QStringLiteral("frmRandom"));
     setWindowTitle(QStringLiteral("Lullara v") + versionText());
     QIcon icon;

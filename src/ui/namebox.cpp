@@ -108,11 +108,15 @@ NameBox::NameBox(QWidget *parent)
     m_field->setFocusProxy(nullptr);
     setFocusProxy(m_view);
 
-    // A click or a keyboard move in the list selects that entry.
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && current.row() != m_current)
-                    setCurrentIndex(current.row());
+    // A click or a keyboard move in the list selects that entry. (Taking the
+    // focus only moves the view's cursor, which selects nothing.)
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection &selected) {
+                if (!selected.indexes().isEmpty()) {
+                    const int row = selected.indexes().first().row();
+                    if (row != m_current)
+                        setCurrentIndex(row);
+                }
             });
     connect(m_view, &QListView::clicked, this, [this](const QModelIndex &index) {
         if (index.isValid())

@@ -42,6 +42,7 @@ private slots:
     void formula();
     void roundingNeverReachesCount_data();
     void roundingNeverReachesCount();
+    void everyListSizeNearOne();
     void fewerThanTwoEntries();
     void valuesOutsideTheRange();
     void splitMix64KnownValues();
@@ -65,19 +66,21 @@ void TestDraw::everyPositionButTheFirst()
     std::vector<int> seen(count, 0);
     for (float r : grid) {
         const int k = drawPosition(count, r);
-        QVERIFY2(k >= 1 && k <= count - 1,
-                 qPrintable(QStringLiteral("r=%1 gave %2").arg(double(r), 0, 'g', 9).arg(k)));
+        if (k < 1 || k > count - 1)
+            QFAIL(qPrintable(QStringLiteral("r=%1 gave %2").arg(double(r), 0, 'g', 9).arg(k)));
         ++seen[k];
     }
     // The grid is fine enough for every position of these lists to come up.
     for (int k = 1; k < count; ++k)
-        QVERIFY2(seen[k] > 0, qPrintable(QStringLiteral("position %1 never drawn").arg(k)));
+        if (seen[k] == 0)
+            QFAIL(qPrintable(QStringLiteral("position %1 never drawn").arg(k)));
 
     // A larger r never gives a smaller position.
     int previous = drawPosition(count, 0.0f);
     for (int i = 1; i < (1 << 16); ++i) {
         const int k = drawPosition(count, static_cast<float>(i) / 65536.0f);
-        QVERIFY(k >= previous);
+        if (k < previous)
+            QFAIL(qPrintable(QStringLiteral("position fell from %1 to %2").arg(previous).arg(k)));
         previous = k;
     }
 }
@@ -120,21 +123,32 @@ void TestDraw::formula()
 void TestDraw::roundingNeverReachesCount_data()
 {
     QTest::addColumn<int>("count");
+    QTest::addColumn<int>("expected");
     // (count - 1) * 0.99999994f + 1 rounds up to count in single precision
-    // for these counts.
-    for (int count : {2, 3, 5, 9, 17, 32767, 16777217, std::numeric_limits<int>::max()})
-        QTest::addRow("%d entries", count) << count;
+    // for these counts; the draw stays on the last entry.
+    for (int count : {2, 3, 5, 9, 17, 16777217})
+        QTest::addRow("%d entries", count) << count << count - 1;
+    // Here the product rounds down instead.
+    QTest::newRow("32767 entries") << 32767 << 32766;
+    QTest::newRow("largest int") << std::numeric_limits<int>::max() << 2147483520;
 }
 
 void TestDraw::roundingNeverReachesCount()
 {
     QFETCH(int, count);
-    QCOMPARE(drawPosition(count, kLargestBelowOne), count - 1);
-    // Every list size up to the largest a name box can hold.
-    if (count == 2) {
+    QFETCH(int, expected);
+    QCOMPARE(drawPosition(count, kLargestBelowOne), expected);
+}
+
+void TestDraw::everyListSizeNearOne()
+{
+    // Every list size a name box can hold, with the largest values of r.
+    float r = kLargestBelowOne;
+    for (int i = 0; i < 4; ++i, r = std::nextafter(r, 0.0f)) {
         for (int c = 2; c <= 32767; ++c) {
-            const int k = drawPosition(c, kLargestBelowOne);
-            QVERIFY2(k >= 1 && k <= c - 1, qPrintable(QStringLiteral("count %1 gave %2").arg(c).arg(k)));
+            const int k = drawPosition(c, r);
+            if (k < 1 || k > c - 1)
+                QFAIL(qPrintable(QStringLiteral("count %1 gave %2").arg(c).arg(k)));
         }
     }
 }

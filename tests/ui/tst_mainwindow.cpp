@@ -14,6 +14,7 @@
 
 #include "app/splashwindow.h"
 #include "fixture.h"
+#include "ui/clicklabel.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
 #include "ui/statusbar.h"

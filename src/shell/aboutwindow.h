@@ -1,0 +1,59 @@
+#pragma once
+// The About window `frmAbout`: a small borderless window that tells who made
+// the program and links to the maker's web site. It belongs to the main
+// window (stays in front of it, closes with it) and exists once at most.
+
+#include "shell/services.h"
+
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lullara {
+
+class AboutWindow : public QWidget {
+    Q_OBJECT
+public:
+    AboutWindow(const Services &services, QWidget *owner);
+    ~AboutWindow() override;
+
+    // Opens the About window for `owner`, or brings the open one to the
+    // front; there is never a second copy. Returns the window.
+    static AboutWindow *showFor(const Services &services, QWidget *owner);
+    // The open About window, if any.
+    static AboutWindow *openWindow();
+
+    // The fourteen lines shown in txtDec, joined by CR LF.
+    static QString aboutText();
+
+    static constexpr int kWidth = 372;
+    static constexpr int kHeight = 268;
+
+    // The controls, by their names.
+    QLabel *imgSplash = nullptr;         // the banner; a press drags the window
+    QFrame *Line1 = nullptr;             // grey rule under the banner
+    QWidget *Shape1 = nullptr;           // grey frame round the window
+    QPushButton *cmdExit = nullptr;      // "x": closes the window
+    QPlainTextEdit *txtDec = nullptr;    // the About text
+    QLabel *Label1 = nullptr;            // "a product by:"
+    QLabel *quorvelLogo = nullptr;       // the maker's logo; a click opens the web site
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void load();
+
+    Services m_services;
+    bool m_placed = false;
+    bool m_logoPressed = false;
+};
+
+} // namespace lullara
