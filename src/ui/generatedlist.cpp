@@ -8,7 +8,9 @@ constexpr int IconKeyRole = Qt::UserRole + 1;
 
 GeneratedList::GeneratedList(QWidget *parent) : QListWidget(parent)
 {
-    setSelectionMode(QAbstractItemView::MultiSelection);
+    // One row carries the selection mark at a time: the newest, or the one
+    // the user picked; the check boxes are what the commands act on.
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setIconSize(QSize(16, 16));
 }
@@ -49,7 +51,7 @@ void GeneratedList::setTicked(int position, bool ticked)
 void GeneratedList::markSelected(int position)
 {
     if (auto *r = row(position)) {
-        r->setSelected(true);
+        setCurrentItem(r, QItemSelectionModel::ClearAndSelect);
         scrollToItem(r);
     }
 }

@@ -24,7 +24,7 @@ public:
     QString rowIconKey(int position) const;
     bool isTicked(int position) const;
     void setTicked(int position, bool ticked);
-    // Sets the selection mark of one row; other rows keep theirs.
+    // Sets the selection mark on one row (the mark moves there from any other).
     void markSelected(int position);
     bool isMarked(int position) const;
 

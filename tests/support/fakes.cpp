@@ -2,10 +2,10 @@
 
 namespace lullara::test {
 
-MsgAnswer FakeDialogs::message(QWidget *, const QString &title, const QString &text,
+MsgAnswer FakeDialogs::message(QWidget *parent, const QString &title, const QString &text,
                                MsgButtons buttons, MsgIcon icon)
 {
-    ShownMessage shown{title, text, buttons, icon};
+    ShownMessage shown{title, text, buttons, icon, parent};
     messages.append(shown);
     if (onMessage)
         onMessage(shown);

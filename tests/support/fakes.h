@@ -16,6 +16,7 @@ struct ShownMessage {
     QString text;
     MsgButtons buttons;
     MsgIcon icon;
+    QWidget *parent = nullptr; // the box's parent window as handed over
 };
 
 class FakeDialogs : public Dialogs {
