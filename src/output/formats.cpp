@@ -56,13 +56,37 @@ QString versionText()
     return QString::number(LULLARA_VERSION_MAJOR) + QLatin1Char('.') + QString::number(LULLARA_VERSION_MINOR);
 }
 
+namespace {
+// The locale's long time format without the time-zone name that some
+// platforms append ("14:05:09 UTC"): the general date shows the local time only.
+QString longTimeWithoutZone(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (int i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            out += c;
+        } else if (!quoted && c == QLatin1Char('t')) {
+            while (!out.isEmpty() && out.back().isSpace())
+                out.chop(1);
+        } else {
+            out += c;
+        }
+    }
+    return out.trimmed();
+}
+} // namespace
+
 QString generalDate(const QDateTime &when, const QLocale &locale)
 {
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
     const QTime time = when.time();
     if (time == QTime(0, 0))
         return date;
-    return date + QLatin1Char(' ') + locale.toString(time, QLocale::LongFormat);
+    return date + QLatin1Char(' ') + locale.toString(time, longTimeWithoutZone(locale));
 }
 
 QByteArray plainTextExport(const ExportContent &content)

@@ -56,8 +56,11 @@ qsizetype lineEndBytes(const QByteArray &bytes)
 // `a` and `b` as one file: `b` starts on a line of its own, and no line end
 // is added where `a` already ends with one (or has no lines at all). A CR at
 // the end of `a` gets its LF, so it cannot swallow an LF at the start of `b`.
+// The byte-order mark of `b` is dropped, as it would be mid-file.
 QByteArray joined(const QByteArray &a, const QByteArray &b)
 {
+    if (a.isEmpty())
+        return b;
     const QByteArray body = withoutBom(a);
     const bool needsLineEnd = !body.isEmpty() && !body.endsWith('\n');
     return a + (needsLineEnd ? QByteArray("\n") : QByteArray()) + withoutBom(b);

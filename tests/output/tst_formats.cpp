@@ -90,8 +90,8 @@ void TestFormats::generalDate_data()
     QTest::newRow("German midnight") << german << QDateTime(day, QTime(0, 0)) << "07.03.24" << true << "";
     QTest::newRow("German afternoon") << german << QDateTime(day, QTime(14, 5, 9)) << "07.03.24 14:05:09"
                                       << false << "";
-    QTest::newRow("US afternoon") << us << QDateTime(day, QTime(14, 5, 9)) << "3/7/24 2:05:09" << false
-                                  << "PM";
+    QTest::newRow("US afternoon") << us << QDateTime(day, QTime(14, 5, 9)) << "3/7/24 2:05:09 PM" << false
+                                  << "";
     QTest::newRow("US midnight") << us << QDateTime(day, QTime(0, 0)) << "3/7/24" << true << "";
 }
 
@@ -108,12 +108,10 @@ void TestFormats::generalDate()
         QCOMPARE(text, expected);
         return;
     }
-    // The long time format may end with the time zone's name, which depends on
-    // the machine; everything before it is fixed.
-    QCOMPARE(text.left(expected.size()), expected);
-    const QString rest = text.mid(expected.size());
-    QVERIFY2(rest.isEmpty() || rest.front().isSpace(), qPrintable(text));
-    QVERIFY2(rest.contains(alsoContains), qPrintable(text));
+    // The local time only: no time-zone name, whatever the platform's long
+    // time format appends.
+    QCOMPARE(text, expected);
+    QVERIFY2(text.contains(alsoContains), qPrintable(text));
 }
 
 void TestFormats::generalDateUsesDefaultLocale()
