@@ -35,10 +35,15 @@ for tool in cmake Xvfb xdotool sort cp awk; do
 done
 
 # ---- Build -----------------------------------------------------------------
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+build_log=$(mktemp "${TMPDIR:-/tmp}/lullara-bench-build.XXXXXX")
+if ! { [ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo; } >"$build_log" 2>&1 \
+   || ! cmake --build "$build" --target lullara_bench -j"$(nproc)" >>"$build_log" 2>&1; then
+  cat "$build_log" >&2
+  rm -f "$build_log"
+  echo "bench: the build failed" >&2
+  exit 1
 fi
-cmake --build "$build" --target lullara_bench -j"$(nproc)" >/dev/null
+rm -f "$build_log"
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
 bin="$build/bin"
 benchbin="$build/bench"
@@ -95,6 +100,8 @@ for _ in $(seq 1 "$runs"); do
 done
 st_anchor=$(sed -n 's/.*startup_ms=\([^ ]*\).*/\1/p' "$work/start-anchor" | median)
 st_main=$(sed -n 's/.*startup_ms=\([^ ]*\).*/\1/p' "$work/start-main" | median)
+cpu_start_anchor=$(sed -n 's/.*startup_cpu_ms=\([^ ]*\).*/\1/p' "$work/start-anchor" | median)
+cpu_start_main=$(sed -n 's/.*startup_cpu_ms=\([^ ]*\).*/\1/p' "$work/start-main" | median)
 hwm_anchor=$(sed -n 's/.*hwm_kb=\([^ ]*\).*/\1/p' "$work/start-anchor" | median)
 hwm_main=$(sed -n 's/.*hwm_kb=\([^ ]*\).*/\1/p' "$work/start-main" | median)
 st_ratio=$(calc "$st_main / $st_anchor")
@@ -165,6 +172,8 @@ echo
 if awk "BEGIN {exit !($run_frames < 3)}"; then
   echo "WARNING: the window hardly changed after F6 ($run_frames distinct pictures): the lottery may not have run." >&2
 fi
+echo "start-up CPU time until shown: Lullara $(calc "$cpu_start_main" 1) ms, anchor $(calc "$cpu_start_anchor" 1) ms," \
+     "ratio $(calc "$cpu_start_main / $cpu_start_anchor") x (less sensitive to other load on the machine)"
 echo "lottery check: $idle_frames distinct window pictures while idle, $run_frames while running (grabbed every 0.5 s)"
 echo "export sizes: text $(kv "$export_line" text_bytes) bytes, HTML $(kv "$export_line" html_bytes) bytes;" \
      "formatting alone: text $(kv "$export_line" text_format_ms) ms, HTML $(kv "$export_line" html_format_ms) ms"

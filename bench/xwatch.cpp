@@ -2,9 +2,9 @@
 //
 //   lullara_bench_xwatch start --title T [--settle-ms N] -- program [args...]
 //       Time from spawning the program until a top-level window titled
-//       exactly T is mapped (shown); then, after N ms (default 1000), the
-//       program's peak and current resident memory. Prints
-//       startup_ms=... hwm_kb=... rss_kb=...
+//       exactly T is mapped (shown), and the CPU time the program had used by
+//       then; after N ms more (default 1000), its peak and current resident
+//       memory. Prints startup_ms=... startup_cpu_ms=... hwm_kb=... rss_kb=...
 //
 //   lullara_bench_xwatch cpu --title T [--seconds S] [--key KEY] -- program [args...]
 //       Once the window is shown and has settled, the program's CPU time per
@@ -159,6 +159,7 @@ int main(int argc, char **argv)
     // Wait for the window: a top-level window mapped with the wanted title.
     Window target = None;
     double startupMs = -1;
+    double startupCpuMs = -1;
     const int fd = ConnectionNumber(dpy);
     while (target == None) {
         while (XPending(dpy)) {
@@ -166,6 +167,7 @@ int main(int argc, char **argv)
             XNextEvent(dpy, &ev);
             if (ev.type == MapNotify && ev.xmap.event == root && windowTitle(dpy, ev.xmap.window) == opt.title) {
                 startupMs = bench::msSince(t0);
+                startupCpuMs = double(bench::processCpuNs(pid)) / 1e6;
                 target = ev.xmap.window;
                 break;
             }
@@ -193,7 +195,8 @@ int main(int argc, char **argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(opt.settleMs));
         const long hwm = bench::procStatusKb(pid, "VmHWM");
         const long rss = bench::procStatusKb(pid, "VmRSS");
-        std::printf("startup_ms=%.2f hwm_kb=%ld rss_kb=%ld\n", startupMs, hwm, rss);
+        std::printf("startup_ms=%.2f startup_cpu_ms=%.2f hwm_kb=%ld rss_kb=%ld\n", startupMs, startupCpuMs, hwm,
+                    rss);
     } else {
         // Let start-up work (fonts, first paints, deferred timers) finish.
         std::this_thread::sleep_for(std::chrono::milliseconds(std::max(opt.settleMs, 2000)));

@@ -33,6 +33,31 @@ QStringList saveFilters()
     return {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Document (*.txt)"),
             QStringLiteral("Html Document (*.htm;*.html)")};
 }
+
+// Writes all of `bytes` and flushes them. A write or flush that gets only
+// part of the way out (the disk filled up meanwhile) carries no error of its
+// own, so carry on until everything is out or the device fails and says why.
+// The flush must come before QSaveFile::commit(), which renames the file into
+// place even when its own final flush fails; a small file is written by that
+// flush alone.
+bool writeWhole(QSaveFile &file, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    qint64 pending = file.bytesToWrite();
+    while (!file.flush()) {
+        const qint64 left = file.bytesToWrite();
+        if (left == 0 || left >= pending)
+            return false;
+        pending = left;
+    }
+    return true;
+}
 } // namespace
 
 QString frmRandom::nowText() const { return generalDate(m_clock()); }
@@ -99,8 +124,7 @@ void frmRandom::saveList(bool selectedOnly)
     bool ok = file.open(QIODevice::WriteOnly);
     if (ok) {
         const QByteArray bytes = html ? htmlExport(content) : plainTextExport(content);
-        ok = file.write(bytes) == bytes.size();
-        ok = file.commit() && ok;
+        ok = writeWhole(file, bytes) && file.commit();
     }
     if (!ok) {
         const QString reason = file.errorString();

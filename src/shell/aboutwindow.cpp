@@ -1,5 +1,6 @@
 #include "shell/aboutwindow.h"
 
+#include "app/resources.h"
 #include "shell/executelink.h"
 
 #include <QCloseEvent>
@@ -183,6 +184,7 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::load()
 {
+    initResources();
     quorvelLogo->setCursor(handPointer());
     quorvelLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
     imgSplash->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));

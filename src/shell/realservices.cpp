@@ -1,6 +1,5 @@
 #include "shell/realservices.h"
 
-#include <QAbstractButton>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>

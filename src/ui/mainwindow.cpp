@@ -367,6 +367,10 @@ void frmRandom::buildControls()
     txtMailList->setObjectName(QStringLiteral("txtMailList"));
     txtMailList->setGeometry(641, 281, 29, 29);
     txtMailList->hide();
+    PicPrint = new QLabel(this);
+    PicPrint->setObjectName(QStringLiteral("PicPrint"));
+    PicPrint->setGeometry(649, 185, 43, 15);
+    PicPrint->hide();
 
     // Timers: all off when the window opens. Precise timers keep the
     // lottery's rhythm without drift.

@@ -57,6 +57,7 @@ public:
     QPushButton *cmdAbout;
     QProgressBar *pgbGenerator;
     QPlainTextEdit *txtMailList;
+    QLabel *PicPrint; // holds the last printout's text
     QRadioButton *optBoys, *optGirls;
     NameBox *lstBoys, *lstGirls;
     std::array<QRadioButton *, 26> optLet{};

@@ -20,6 +20,7 @@ E2E_BIN=""
 E2E_ARTIFACTS=""
 E2E_TMP=""
 E2E_APP=""
+E2E_PROGRAM=""
 E2E_LOGS=""
 E2E_SHOTS=""
 E2E_XVFB_PID=""
@@ -61,17 +62,20 @@ e2e_require_tools() {
 }
 
 e2e_init() {
+  e2e_world "$1" "$3"
+  e2e_copy_program "$2"
+}
+
+# e2e_world NAME ARTIFACT-ROOT : temp folder, private home, clean-up trap.
+e2e_world() {
   E2E_NAME=$1
-  E2E_BIN=$(cd "$2" && pwd)
-  E2E_ARTIFACTS=$3/$1
-  [ -x "$E2E_BIN/lullara" ] || fail "no program at $E2E_BIN/lullara (build the target lullara first)"
+  E2E_ARTIFACTS=$2/$1
   e2e_require_tools Xvfb openbox xdotool xclip xwininfo xprop import timeout
 
   E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/lullara-e2e.$1.XXXXXX")
   E2E_LOGS=$E2E_TMP/logs
   E2E_SHOTS=$E2E_TMP/screenshots
-  E2E_APP=$E2E_TMP/app
-  mkdir -p "$E2E_LOGS" "$E2E_SHOTS" "$E2E_APP" "$E2E_TMP/home/.config" "$E2E_TMP/run" "$E2E_TMP/out"
+  mkdir -p "$E2E_LOGS" "$E2E_SHOTS" "$E2E_TMP/home/.config" "$E2E_TMP/run" "$E2E_TMP/out"
   chmod 700 "$E2E_TMP/run"
   trap e2e_cleanup EXIT
   trap 'exit 130' INT TERM
@@ -89,13 +93,21 @@ e2e_init() {
         QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI SESSION_MANAGER XDG_SESSION_TYPE \
         WAYLAND_DISPLAY 2>/dev/null || true
   CONF=$XDG_CONFIG_HOME/Lullara/Lullara.conf
+  log "world at $E2E_TMP"
+}
 
-  # A private copy of the program and its companions, with our own names.
+# e2e_copy_program BIN-DIR : a private copy of the program and its
+# companions, with the test's own name files.
+e2e_copy_program() {
+  E2E_BIN=$(cd "$1" && pwd)
+  [ -x "$E2E_BIN/lullara" ] || fail "no program at $E2E_BIN/lullara (build the target lullara first)"
+  E2E_APP=$E2E_TMP/app
+  mkdir -p "$E2E_APP"
   cp -a "$E2E_BIN"/. "$E2E_APP"/
   rm -f "$E2E_APP/guyname.txt" "$E2E_APP/girlname.txt"
   write_names "$E2E_APP/guyname.txt" "# boys for the end-to-end test" "${E2E_BOYS[@]}"
   write_names "$E2E_APP/girlname.txt" "# girls for the end-to-end test" "${E2E_GIRLS[@]}"
-  log "world at $E2E_TMP"
+  E2E_PROGRAM=./lullara
 }
 
 # write_names FILE LINE... : one line each, ended by CR LF.
@@ -188,11 +200,12 @@ EOF
   fail "openbox did not take over the display"
 }
 
-# start_app [label] : starts the private copy of the program.
+# start_app [label] : starts the program: E2E_PROGRAM (the private copy
+# unless a test points it elsewhere), from the folder E2E_APP.
 start_app() {
   local label=${1:-app}
   E2E_APP_STATUS=""
-  (cd "$E2E_APP" && exec ./lullara) >>"$E2E_LOGS/$label.log" 2>&1 &
+  (cd "$E2E_APP" && exec "$E2E_PROGRAM") >>"$E2E_LOGS/$label.log" 2>&1 &
   E2E_APP_PID=$!
   log "started lullara (pid $E2E_APP_PID)"
 }
@@ -451,4 +464,50 @@ save_as() {
     sleep 0.1
   done
   fail "the boxes after saving did not close"
+}
+
+# Installed layout ----------------------------------------------------------
+
+# check_layout PREFIX SOURCE-ROOT : the files of an installed Lullara under
+# PREFIX (e.g. <root>/usr); with SOURCE-ROOT, the shipped files are compared
+# with their sources.
+check_layout() {
+  local p=$1 src=$2 f size link
+  [ -x "$p/lib/lullara/lullara" ] || fail "no executable $p/lib/lullara/lullara"
+  file -L "$p/lib/lullara/lullara" | grep -q ELF || fail "$p/lib/lullara/lullara is not a program"
+  for f in guyname.txt girlname.txt guy.gif girl.gif; do
+    [ -s "$p/lib/lullara/$f" ] || fail "no $f in $p/lib/lullara"
+  done
+  [ -L "$p/bin/lullara" ] || [ -x "$p/bin/lullara" ] || fail "no command $p/bin/lullara"
+  if [ -L "$p/bin/lullara" ]; then
+    link=$(readlink "$p/bin/lullara")
+    [[ "$link" != /* ]] || fail "bin/lullara is an absolute link ($link); the tree could not be moved"
+    [ "$(readlink -f "$p/bin/lullara")" = "$(readlink -f "$p/lib/lullara/lullara")" ] ||
+      fail "bin/lullara points at $link, not at ../lib/lullara/lullara"
+  fi
+  [ -f "$p/share/applications/lullara.desktop" ] || fail "no share/applications/lullara.desktop"
+  desktop-file-validate "$p/share/applications/lullara.desktop" || fail "the installed desktop entry is not valid"
+  grep -q '^Exec=lullara$' "$p/share/applications/lullara.desktop" || fail "the desktop entry does not run lullara"
+  grep -q '^Icon=lullara$' "$p/share/applications/lullara.desktop" || fail "the desktop entry has no Icon=lullara"
+  for size in 16 32 48 256; do
+    f=$p/share/icons/hicolor/${size}x${size}/apps/lullara.png
+    [ -f "$f" ] || fail "no icon $f"
+    file "$f" | grep -q "PNG image data, $size x $size" || fail "$f is not a ${size}x${size} PNG"
+  done
+  f=$p/share/icons/hicolor/scalable/apps/lullara.svg
+  [ -f "$f" ] || fail "no scalable icon"
+  grep -q '<svg' "$f" || fail "$f is not an SVG picture"
+  local meta
+  meta=$(ls "$p"/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)
+  [ -n "$meta" ] || fail "no AppStream metainfo in share/metainfo"
+  appstreamcli validate --no-net "$meta" >"$E2E_LOGS/metainfo-validate.txt" 2>&1 ||
+    fail "the installed metainfo does not validate (see metainfo-validate.txt)"
+  local id
+  id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$meta" | head -n 1)
+  [ "$(basename "$meta")" = "$id.metainfo.xml" ] || fail "metainfo file $(basename "$meta") is not named after its id $id"
+  grep -q '<launchable type="desktop-id">lullara.desktop</launchable>' "$meta" || fail "metainfo does not launch lullara.desktop"
+  if [ -n "$src" ]; then
+    cmp -s "$src/resources/lullara.desktop" "$p/share/applications/lullara.desktop" || fail "installed desktop entry differs from its source"
+    cmp -s "$src/resources/pictures/icon48.png" "$p/share/icons/hicolor/48x48/apps/lullara.png" || fail "installed 48x48 icon differs from its source"
+  fi
 }

@@ -14,6 +14,12 @@ for missing in guyname.txt girlname.txt; do
   sleep 0.5
   shot "error-without-$missing" >/dev/null
   window_gone '^Lullara v2\.0$' || fail "the main window is shown although $missing is missing"
+  # The splash (470 x 120, no frame) is still on screen under the box.
+  splash=""
+  for id in $(xdotool search --onlyvisible --pid "$E2E_APP_PID" 2>/dev/null); do
+    [ "$(client_size "$id")" = "470x120" ] && splash=$id
+  done
+  [ -n "$splash" ] || fail "the splash window is not on screen under the error box"
   keys "$B" Return
   wait_exit 15
   [ "$E2E_APP_STATUS" -ne 0 ] || fail "the program exited with status 0 after the error box for $missing"

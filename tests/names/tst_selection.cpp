@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
+#include <QToolButton>
 
 #include "fixture.h"
 #include "ui/generatedlist.h"
@@ -136,6 +138,7 @@ void TestSelection::loadFailureIsFatal()
 
     // Closing what is left stores nothing.
     w.close();
+    w.Form_Unload();
     QSettings stored(fx.settingsFile(), QSettings::IniFormat);
     QVERIFY(stored.allKeys().isEmpty());
 }

@@ -136,6 +136,7 @@ private slots:
 
     void failedSaveShowsErrorAndKeepsStatus_data();
     void failedSaveShowsErrorAndKeepsStatus();
+    void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
     void cancelWritesAndStoresNothing_data();
     void cancelWritesAndStoresNothing();
@@ -582,7 +583,8 @@ void TestExport::failedSaveShowsErrorAndKeepsStatus_data()
     QTest::newRow("folder missing, text") << QStringLiteral("missing/names.txt") << 2;
     QTest::newRow("folder missing, HTML") << QStringLiteral("missing/deeper/names.htm") << 3;
     QTest::newRow("folder is a file") << QStringLiteral("guyname.txt/names.txt") << 2;
-    QTest::newRow("target is a folder") << QStringLiteral("settings") << 2;
+    QTest::newRow("target is a folder") << QStringLiteral("keep") << 2;
+    QTest::newRow("target is a folder, HTML") << QStringLiteral("keep") << 3;
 }
 
 void TestExport::failedSaveShowsErrorAndKeepsStatus()
@@ -594,9 +596,15 @@ void TestExport::failedSaveShowsErrorAndKeepsStatus()
     addRows(w, {{QStringLiteral("Anna"), QStringLiteral("women")}, {QStringLiteral("Ben"), QStringLiteral("men")}});
     const QString path = QDir(fx.dir()).filePath(target);
     fx.fakes.dialogs.saveResults.enqueue(SaveAsResult{path, filterIndex});
+    const QString keep = QDir(fx.dir()).filePath(QStringLiteral("keep"));
+    QVERIFY(QDir(fx.dir()).mkdir(QStringLiteral("keep")));
+    {
+        QFile inside(keep + QStringLiteral("/inside.txt"));
+        QVERIFY(inside.open(QIODevice::WriteOnly));
+        inside.write("kept\r\n");
+    }
     const QByteArray boysBefore = readAll(QDir(fx.dir()).filePath(QStringLiteral("guyname.txt")));
     const QStringList entriesBefore = entriesOf(fx.dir());
-    const QStringList settingsBefore = entriesOf(QDir(fx.dir()).filePath(QStringLiteral("settings")));
     QString statusDuringBox;
     fx.fakes.dialogs.onMessage = [&](const ShownMessage &) { statusDuringBox = w->statusText(); };
 
@@ -614,10 +622,24 @@ void TestExport::failedSaveShowsErrorAndKeepsStatus()
     QVERIFY(fx.fakes.shell.textFiles.isEmpty());
     // Nothing left behind, nothing damaged.
     QCOMPARE(entriesOf(fx.dir()), entriesBefore);
-    QCOMPARE(entriesOf(QDir(fx.dir()).filePath(QStringLiteral("settings"))), settingsBefore);
+    QVERIFY(QFileInfo(keep).isDir());
+    QCOMPARE(entriesOf(keep), QStringList{QStringLiteral("inside.txt")});
+    QCOMPARE(readAll(keep + QStringLiteral("/inside.txt")), QByteArray("kept\r\n"));
     QCOMPARE(readAll(QDir(fx.dir()).filePath(QStringLiteral("guyname.txt"))), boysBefore);
     // The choice was stored before the file was opened.
     QCOMPARE(storedSaveMethod(), QVariant(QString::number(filterIndex)));
+}
+
+void TestExport::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("filterIndex");
+    // A file smaller than the write buffer fails only when it is flushed; a
+    // larger one fails part way through the write itself.
+    QTest::newRow("text, held in the buffer") << 1000 << 2;
+    QTest::newRow("text, written straight through") << 2000 << 2;
+    QTest::newRow("HTML, held in the buffer") << 120 << 3;
+    QTest::newRow("HTML, written straight through") << 400 << 3;
 }
 
 void TestExport::failedWriteKeepsTheOldFile()
@@ -625,9 +647,11 @@ void TestExport::failedWriteKeepsTheOldFile()
 #ifndef Q_OS_UNIX
     QSKIP("needs a file size limit to make the writing fail");
 #else
+    QFETCH(int, rows);
+    QFETCH(int, filterIndex);
     WindowFixture fx;
     frmRandom *w = openWithClock(fx);
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < rows; ++i)
         w->lstGenerator->appendRow(QStringLiteral("Name%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("men"));
     const QString path = QDir(fx.dir()).filePath(QStringLiteral("names.txt"));
     const QByteArray old(" \r\nOld\r\n \r\n..........\r\n1 names\r\n");
@@ -637,45 +661,47 @@ void TestExport::failedWriteKeepsTheOldFile()
         QCOMPARE(file.write(old), old.size());
     }
     const QStringList entriesBefore = entriesOf(fx.dir());
-    fx.fakes.dialogs.saveResults.enqueue(SaveAsResult{path, 2});
+    fx.fakes.dialogs.saveResults.enqueue(SaveAsResult{path, filterIndex});
 
-    // The disk "fills up" after 4 KiB: the 20 KB list cannot be written. The
-    // limit binds root too; writes beyond it fail with EFBIG once SIGXFSZ is
-    // ignored.
+    // The disk "fills up" after 4 KiB. The limit binds root too; writes
+    // beyond it fail with EFBIG once SIGXFSZ is ignored.
     struct rlimit before {};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = before;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool boxShown = false;
+    QString statusDuringBox;
     fx.fakes.dialogs.onMessage = [&](const ShownMessage &) {
-        // Lift the limit as soon as the box is up, so the test's own output is safe.
-        setrlimit(RLIMIT_FSIZE, &before);
-        boxShown = true;
+        setrlimit(RLIMIT_FSIZE, &before); // as soon as possible, for the test's own output
+        statusDuringBox = w->statusText();
     };
     w->cmdSaveAll_Click();
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
 
-    QVERIFY(boxShown);
-    for (const auto &m : fx.fakes.dialogs.messages) qDebug() << m.title << m.text;
     QCOMPARE(readAll(path), old);
     QCOMPARE(entriesOf(fx.dir()), entriesBefore); // no partial or temporary file
     const auto &shown = fx.fakes.dialogs.messages;
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].title, QStringLiteral("Error"));
+    QCOMPARE(shown[0].buttons, MsgButtons::Ok);
     QCOMPARE(shown[0].icon, MsgIcon::Exclamation);
     QVERIFY2(shown[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(shown[0].text));
+    // The reason is the system's, not a blank or unknown one.
+    QVERIFY2(shown[0].text.contains(QStringLiteral("too large"), Qt::CaseInsensitive), qPrintable(shown[0].text));
+    QCOMPARE(statusDuringBox, QStringLiteral("Ready"));
     QCOMPARE(w->statusText(), QStringLiteral("Ready"));
 
     // The same save goes through once there is room again.
     fx.fakes.dialogs.onMessage = nullptr;
-    fx.fakes.dialogs.saveResults.enqueue(SaveAsResult{path, 2});
+    fx.fakes.dialogs.saveResults.enqueue(SaveAsResult{path, filterIndex});
     w->cmdSaveAll_Click();
     const QByteArray now = readAll(path);
-    QVERIFY(now.startsWith(" \r\nName0000\r\nName0001\r\n"));
-    QVERIFY(now.contains("\r\nName1999\r\n \r\n..........\r\n2000 names\r\n"));
+    QVERIFY(now.size() > 4096);
+    QVERIFY(now.contains(QByteArray::number(rows) + " names"));
+    QVERIFY(now.contains(QStringLiteral("Name%1").arg(rows - 1, 4, 10, QLatin1Char('0')).toUtf8()));
+    QCOMPARE(fx.fakes.dialogs.messages.last().text, kSavedText);
 #endif
 }
 

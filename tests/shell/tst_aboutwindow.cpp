@@ -149,6 +149,10 @@ void TestAboutWindow::ownedBorderlessAndCentred()
     QCOMPARE(w->Label1->pos(), QPoint(280, 222));
     QCOMPARE(w->quorvelLogo->geometry(), QRect(280, 231, 80, 15));
     QVERIFY(w->quorvelLogo->cursor().shape() != Qt::ArrowCursor);
+    // The banner and the logo come from the built-in pictures.
+    QVERIFY(!w->imgSplash->pixmap().isNull());
+    QCOMPARE(w->imgSplash->pixmap().deviceIndependentSize().toSize(), QSize(540, 50));
+    QVERIFY(!w->quorvelLogo->pixmap().isNull());
     QVERIFY(!w->cmdExit->accessibleName().isEmpty());
     QVERIFY(!w->quorvelLogo->accessibleDescription().isEmpty());
 }

@@ -191,6 +191,7 @@ void TestPrinting::unwritableOutputIsAPrinterError()
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("no such folder/printout.pdf"));
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     const std::optional<PrintError> error = QtPrinter(pdf).print(samplePrintout());
     QVERIFY(error);
     QCOMPARE(error->number, QtPrinter::kPrinterErrorNumber);

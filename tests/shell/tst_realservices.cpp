@@ -28,6 +28,20 @@ using namespace lullara;
 
 namespace {
 
+// Watchers still waiting; every test ends by stopping them.
+QList<QPointer<QTimer>> &pendingWatchers()
+{
+    static QList<QPointer<QTimer>> watchers;
+    return watchers;
+}
+
+void stopWatchers()
+{
+    for (const QPointer<QTimer> &timer : std::as_const(pendingWatchers()))
+        delete timer.data();
+    pendingWatchers().clear();
+}
+
 // Runs `action` on the next visible modal widget of type T, from inside its
 // event loop. Gives up after 15 s and closes whatever modal is open, so a
 // test that goes wrong cannot hang; `*seen` tells whether it came.
@@ -37,6 +51,7 @@ void onModal(std::function<void(T *)> action, bool *seen = nullptr)
     if (seen)
         *seen = false;
     auto *timer = new QTimer(qApp);
+    pendingWatchers().append(timer);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action, seen] {
@@ -175,6 +190,8 @@ class TestRealServices : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { stopWatchers(); }
+
     void message_data();
     void message();
 
@@ -586,8 +603,11 @@ bool TestRealServices::prepareDesktop(QTemporaryDir &dir, EnvironmentScope &env)
     // xdg-mime for the handler; it only does so when it sees a display.
     for (const char *name : {"XDG_CURRENT_DESKTOP", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",
                              "MATE_DESKTOP_SESSION_ID", "DESKTOP_SESSION", "LXQT_SESSION_CONFIG",
-                             "DESKTOP", "XDG_MENU_PREFIX", "DBUS_SESSION_BUS_ADDRESS"})
+                             "DESKTOP", "XDG_MENU_PREFIX"})
         env.unset(name);
+    // A bus that is not there: no session bus is asked or started.
+    env.set("DBUS_SESSION_BUS_ADDRESS",
+            "unix:path=" + dir.filePath(QStringLiteral("no-bus")).toLocal8Bit());
     env.set("BROWSER", "false");
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         env.set("DISPLAY", ":97");
