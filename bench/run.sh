@@ -3,7 +3,7 @@
 # against an anchor measured in the same run, and prints the ratios, the
 # targets and whether they are met. Linux with Xvfb and xdotool.
 #
-#   bench/run.sh            all figures (about 4 minutes on 2 cores)
+#   bench/run.sh            all figures (about 3 minutes on 2 cores)
 #   bench/run.sh --quick    fewer runs, for a smoke test (about 1 minute)
 #
 # Environment:
@@ -90,13 +90,14 @@ echo "build: $build ($build_type); medians of $runs runs unless said otherwise"
 echo
 
 # ---- 1. Start-up and peak memory ---------------------------------------------
-echo "start-up: $runs runs each, interleaved, after one warm-up run each ..." >&2
+echo "start-up: $runs runs of each program, interleaved, after one warm-up run each ..." >&2
 watch start --title "$anchor_title" -- "$benchbin/lullara_bench_anchor" >/dev/null
 watch start --title "$main_title" -- "$bin/lullara" >/dev/null
-: >"$work/start-anchor"; : >"$work/start-main"
+: >"$work/start-anchor"; : >"$work/start-main"; : >"$work/start-text"
 for _ in $(seq 1 "$runs"); do
   watch start --title "$anchor_title" -- "$benchbin/lullara_bench_anchor" >>"$work/start-anchor"
   watch start --title "$main_title" -- "$bin/lullara" >>"$work/start-main"
+  watch start --title "$anchor_title with text" -- "$benchbin/lullara_bench_anchor" --text >>"$work/start-text"
 done
 st_anchor=$(sed -n 's/.*startup_ms=\([^ ]*\).*/\1/p' "$work/start-anchor" | median)
 st_main=$(sed -n 's/.*startup_ms=\([^ ]*\).*/\1/p' "$work/start-main" | median)
@@ -104,21 +105,26 @@ cpu_start_anchor=$(sed -n 's/.*startup_cpu_ms=\([^ ]*\).*/\1/p' "$work/start-anc
 cpu_start_main=$(sed -n 's/.*startup_cpu_ms=\([^ ]*\).*/\1/p' "$work/start-main" | median)
 hwm_anchor=$(sed -n 's/.*hwm_kb=\([^ ]*\).*/\1/p' "$work/start-anchor" | median)
 hwm_main=$(sed -n 's/.*hwm_kb=\([^ ]*\).*/\1/p' "$work/start-main" | median)
+st_text=$(sed -n 's/.*startup_ms=\([^ ]*\).*/\1/p' "$work/start-text" | median)
+hwm_text=$(sed -n 's/.*hwm_kb=\([^ ]*\).*/\1/p' "$work/start-text" | median)
 st_ratio=$(calc "$st_main / $st_anchor")
 mem_diff=$(calc "($hwm_main - $hwm_anchor) / 1024" 1)
 
 # ---- 2. A run's CPU cost ------------------------------------------------------
 echo "lottery CPU: $cpu_runs runs of ${cpu_seconds} s idle + ${cpu_seconds} s running ..." >&2
 printf '[Setting]\ncmbNum=27\ncmbInterval=52\noptAll=True\n' >"$XDG_CONFIG_HOME/Lullara/Lullara.conf"
-: >"$work/cpu"
+: >"$work/cpu"; : >"$work/cpu-tick"
 for _ in $(seq 1 "$cpu_runs"); do
   watch cpu --title "$main_title" --seconds "$cpu_seconds" --key F6 -- "$bin/lullara" >>"$work/cpu"
+  watch cpu --title "$anchor_title with text" --seconds "$cpu_seconds" --key F6 -- \
+    "$benchbin/lullara_bench_anchor" --tick >>"$work/cpu-tick"
 done
 rm -f "$XDG_CONFIG_HOME/Lullara/Lullara.conf"
 cpu_idle=$(sed -n 's/.*idle_pct=\([^ ]*\).*/\1/p' "$work/cpu" | median)
 cpu_run=$(sed -n 's/.*run_pct=\([^ ]*\).*/\1/p' "$work/cpu" | median)
 run_frames=$(sed -n 's/.*run_frames=\([^ ]*\).*/\1/p' "$work/cpu" | median)
 idle_frames=$(sed -n 's/.*idle_frames=\([^ ]*\).*/\1/p' "$work/cpu" | median)
+cpu_tick=$(sed -n 's/.*run_pct=\([^ ]*\).*/\1/p' "$work/cpu-tick" | median)
 cpu_ratio=$(awk "BEGIN {if ($cpu_idle > 0) printf \"%.1f\", $cpu_run / $cpu_idle; else print \"-\"}")
 
 # ---- 3. Name loading (and its scaling) -----------------------------------------
@@ -174,6 +180,10 @@ if awk "BEGIN {exit !($run_frames < 3)}"; then
 fi
 echo "start-up CPU time until shown: Lullara $(calc "$cpu_start_main" 1) ms, anchor $(calc "$cpu_start_anchor" 1) ms," \
      "ratio $(calc "$cpu_start_main / $cpu_start_anchor") x (less sensitive to other load on the machine)"
+echo "context, the anchor with one line of text (Qt's font system loaded): start-up $(calc "$st_text" 1) ms" \
+     "($(calc "$st_text / $st_anchor") x the empty window), peak memory $(calc "$hwm_text / 1024" 1) MiB"
+echo "context, the anchor redrawing one label every 100 ms: $(calc "$cpu_tick" 2) % of one core" \
+     "(the floor for any Qt Widgets window that changes ten times a second)"
 echo "lottery check: $idle_frames distinct window pictures while idle, $run_frames while running (grabbed every 0.5 s)"
 echo "export sizes: text $(kv "$export_line" text_bytes) bytes, HTML $(kv "$export_line" html_bytes) bytes;" \
      "formatting alone: text $(kv "$export_line" text_format_ms) ms, HTML $(kv "$export_line" html_format_ms) ms"
@@ -189,3 +199,7 @@ for n in 1000 32767 100000; do
     "$(kv "$l" setnames_ms)" "$(calc "$(kv "$l" load_ms) * 1000 / (2 * $n)" 2)" "$(calc "$held_kb / 1024" 1) MiB" \
     "$(calc "$held_kb * 1024 / (2 * $n)" 0)" "$(calc "${scale_start[$n]}" 0) ms" "$(calc "${scale_hwm[$n]} / 1024" 1) MiB"
 done
+small=${load[1000]}; big=${load[100000]}
+echo "from 1,000 to 100,000 names per list (x100): load time x$(calc "$(kv "$big" load_ms) / $(kv "$small" load_ms)" 0)," \
+     "memory held by the boxes +$(calc "($(kv "$big" rss_loaded_kb) - $(kv "$big" rss_before_kb) - $(kv "$small" rss_loaded_kb) + $(kv "$small" rss_before_kb)) * 1024 / (2 * 99000)" 0) bytes per added name," \
+     "program peak +$(calc "(${scale_hwm[100000]} - ${scale_hwm[1000]}) * 1024 / (2 * 99000)" 0) bytes per added name"

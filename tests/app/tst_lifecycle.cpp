@@ -138,12 +138,6 @@ void TestLifecycle::firstStartWithEmptyStore()
     QVERIFY2(qAbs(w->pos().y() * 15 - 100) < 15, qPrintable(QString::number(w->pos().y())));
     QVERIFY(fx.fakes.dialogs.messages.isEmpty());
     QVERIFY(fx.fakes.halt.codes.isEmpty());
-
-    // Loading the window again (a second load of the same window) does not
-    // double the selectors' entries.
-    w->Form_Load();
-    QCOMPARE(w->cmbNamesNum->count(), 28);
-    QCOMPARE(w->cmbLotteryInterval->count(), 53);
 }
 
 void TestLifecycle::handPointerReachesItsControls()

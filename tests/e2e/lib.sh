@@ -211,12 +211,17 @@ start_app() {
 }
 
 # wait_window REGEX [seconds] : prints the id of the first visible window
-# whose name matches REGEX.
+# whose name matches REGEX. (xdotool's own --sync gives up when a window
+# vanishes while it looks, as the splash does, so the search is repeated.)
 wait_window() {
-  local re=$1 secs=${2:-30} id
-  id=$(timeout "$secs" xdotool search --sync --onlyvisible --name "$re" 2>/dev/null | head -n 1) || true
-  [ -n "$id" ] || return 1
-  printf '%s\n' "$id"
+  local re=$1 secs=${2:-30} id end
+  end=$((SECONDS + secs))
+  while :; do
+    id=$(timeout 10 xdotool search --onlyvisible --name "$re" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { printf '%s\n' "$id"; return 0; }
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.2
+  done
 }
 
 window_gone() {

@@ -40,6 +40,9 @@ PDFDIR=$E2E_TMP/pdf
 mkdir -p "$PDFDIR"
 chmod 0777 "$PDFDIR"
 cp -p "$PDFCONF" "$E2E_TMP/cups-pdf.conf.saved"
+# A run that was killed before it could restore the file left its own
+# folder there: put back the packaged default.
+sed -i 's|^Out .*/lullara-e2e\..*$|Out ${HOME}/PDF|' "$E2E_TMP/cups-pdf.conf.saved"
 on_exit "cp -p '$E2E_TMP/cups-pdf.conf.saved' '$PDFCONF'"
 { grep -v -E '^[[:space:]]*Out[[:space:]]' "$E2E_TMP/cups-pdf.conf.saved"; echo "Out $PDFDIR"; } >"$PDFCONF"
 

@@ -54,6 +54,7 @@ class TestSelection : public QObject {
 private slots:
     void loadFailureIsFatal_data();
     void loadFailureIsFatal();
+    void unreadableFileIsFatal();
     void fileGoneBeforeLaterLetterChoice();
     void diskChangeSeenAtNextLetterChoice();
     void letterFilter_data();
@@ -141,6 +142,27 @@ void TestSelection::loadFailureIsFatal()
     w.Form_Unload();
     QSettings stored(fx.settingsFile(), QSettings::IniFormat);
     QVERIFY(stored.allKeys().isEmpty());
+}
+
+void TestSelection::unreadableFileIsFatal()
+{
+    WindowFixture fx;
+    const QString path = QDir(fx.dir()).filePath(QStringLiteral("guyname.txt"));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    {
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user can read any file (running as root?)");
+    }
+    frmRandom w(fx.fakes.services());
+    w.setProgramDir(fx.dir());
+    QVERIFY(!w.Form_Load());
+    QCOMPARE(fx.fakes.dialogs.messages.size(), 1);
+    QCOMPARE(fx.fakes.dialogs.messages.first().title, QStringLiteral("Error 70"));
+    QCOMPARE(fx.fakes.dialogs.messages.first().text,
+             QStringLiteral("Permission denied\r\n/guyname.txt") + kHaltText);
+    QCOMPARE(fx.fakes.halt.codes.size(), 1);
+    QCOMPARE(w.lstGirls->count(), 0);
 }
 
 void TestSelection::fileGoneBeforeLaterLetterChoice()
