@@ -189,10 +189,12 @@ void frmRandom::buildControls()
     Label5 = makeLabel(this, "Label5", QStringLiteral("Timer interval:"), QPoint(257, 123));
     cmbNamesNum = new QComboBox(this);
     cmbNamesNum->setObjectName(QStringLiteral("cmbNamesNum"));
-    cmbNamesNum->setGeometry(329, 95, 41, 21);
+    // A little wider than the classic 41 pixels: this style's drop-down arrow
+    // is wider, and "0.25" must show whole.
+    cmbNamesNum->setGeometry(329, 95, 52, 21);
     cmbLotteryInterval = new QComboBox(this);
     cmbLotteryInterval->setObjectName(QStringLiteral("cmbLotteryInterval"));
-    cmbLotteryInterval->setGeometry(329, 119, 41, 21);
+    cmbLotteryInterval->setGeometry(329, 119, 52, 21);
     for (QComboBox *c : {cmbNamesNum, cmbLotteryInterval}) {
         c->setMaxVisibleItems(12);
         c->view()->setMinimumWidth(60);
