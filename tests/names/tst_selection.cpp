@@ -22,14 +22,6 @@ using namespace lullara::test;
 
 namespace {
 
-QStringList boxNames(const NameBox *box)
-{
-    QStringList names;
-    for (int i = 0; i < box->count(); ++i)
-        names << box->itemText(i);
-    return names;
-}
-
 QStringList rowIcons(const GeneratedList *list)
 {
     QStringList icons;

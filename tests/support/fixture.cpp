@@ -4,8 +4,17 @@
 #include <QFile>
 
 #include "app/settingsvalues.h"
+#include "ui/namebox.h"
 
 namespace lullara::test {
+
+QStringList boxNames(const NameBox *box)
+{
+    QStringList names;
+    for (int i = 0; i < box->count(); ++i)
+        names << box->itemText(i);
+    return names;
+}
 
 void writeNameFile(const QString &path, const QStringList &lines)
 {

@@ -10,7 +10,14 @@
 #include "fakes.h"
 #include "ui/mainwindow.h"
 
+namespace lullara {
+class NameBox;
+}
+
 namespace lullara::test {
+
+// Every entry of a name box, in its order.
+QStringList boxNames(const NameBox *box);
 
 // Writes a name file: the given lines joined with CR LF (and a final CR LF).
 void writeNameFile(const QString &path, const QStringList &lines);
