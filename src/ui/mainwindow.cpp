@@ -136,6 +136,10 @@ void frmRandom::buildControls()
     lstGirls->setObjectName(QStringLiteral("lstGirls"));
     lstGirls->setGeometry(8, 21, 153, 103);
     describe(lstGirls, QStringLiteral("Girls' names"));
+    for (auto [box, who] : {std::pair{lstBoys, QStringLiteral("boys'")}, std::pair{lstGirls, QStringLiteral("girls'")}}) {
+        box->view()->setAccessibleName(QStringLiteral("List of ") + who + QStringLiteral(" names"));
+        box->field()->setAccessibleName(QStringLiteral("Chosen ") + who + QStringLiteral(" name"));
+    }
     connect(lstBoys, &NameBox::clicked, this, &frmRandom::lstBoys_Click);
     connect(lstGirls, &NameBox::clicked, this, &frmRandom::lstGirls_Click);
 
