@@ -47,12 +47,12 @@ float LotteryRandom::nextFromSeed(std::uint64_t timeNanos)
 {
     // The clock may tick more coarsely than the draws come (or stand still);
     // the counter makes every seed of this generator a different one.
-    const std::uint64_t seed = splitMix64(timeNanos ^ splitMix64(m_counter++));
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
-    m_engine.seed(sequence);
-    // The top 24 bits of one output: exactly representable in a float and
-    // strictly below 1.
-    const std::uint32_t bits = static_cast<std::uint32_t>(m_engine()) >> 8;
+    const std::uint64_t seed = timeNanos ^ splitMix64(m_counter++);
+    // SplitMix64 freshly seeded: its first output is the seed mixed once
+    // more. Different seeds give different outputs (the mixing is one to one).
+    const std::uint64_t output = splitMix64(seed);
+    // The top 24 bits: exactly representable in a float and strictly below 1.
+    const auto bits = static_cast<std::uint32_t>(output >> 40);
     return static_cast<float>(bits) * (1.0f / 16777216.0f);
 }
 

@@ -2,7 +2,6 @@
 // The lottery's draw, kept free of widgets so it can be tested exhaustively.
 
 #include <cstdint>
-#include <random>
 
 namespace lullara {
 
@@ -19,7 +18,9 @@ std::uint64_t splitMix64(std::uint64_t x);
 
 // Uniform random values in [0, 1), re-seeded before every draw from the time
 // of day at the clock's finest resolution, mixed with a counter so that two
-// draws in the same clock tick still differ.
+// draws in the same clock tick still differ. The generator is SplitMix64: each
+// draw seeds it afresh and takes its first output, so a draw costs a few
+// multiplications.
 class LotteryRandom {
 public:
     // Re-seeds from the current time and returns one value r, 0 <= r < 1.
@@ -30,7 +31,6 @@ public:
 
 private:
     std::uint64_t m_counter = 0;
-    std::mt19937 m_engine;
 };
 
 } // namespace lullara

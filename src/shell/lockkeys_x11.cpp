@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>
 
+#include <chrono>
 #include <optional>
 
 #if QT_CONFIG(xcb)
@@ -17,6 +18,33 @@
 
 namespace lullara::detail {
 
+namespace {
+
+// What one display told about its keyboard indicators.
+struct IndicatorReading {
+    Display *display = nullptr;
+    // The indicators' bits in the state mask, by Shell::LockKey.
+    unsigned int bits[3] = {};
+    std::chrono::steady_clock::time_point bitsRead;
+    std::optional<unsigned int> states;
+    std::chrono::steady_clock::time_point statesRead;
+};
+
+// The bit of the indicator called `name`. The name first: keyboard maps may
+// number the indicators differently; the common numbering otherwise.
+unsigned int indicatorBit(Display *display, const char *name, unsigned int fallbackBit)
+{
+    const Atom atom = XInternAtom(display, name, True);
+    if (atom != 0) {
+        int index = -1;
+        if (XkbGetNamedIndicator(display, atom, &index, nullptr, nullptr, nullptr) && index >= 0 && index < 32)
+            return 1u << index;
+    }
+    return fallbackBit;
+}
+
+} // namespace
+
 std::optional<bool> x11LockKeyOn(Shell::LockKey key)
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -24,26 +52,39 @@ std::optional<bool> x11LockKeyOn(Shell::LockKey key)
     if (!display)
         return std::nullopt;
 
-    const char *name = "Caps Lock";
-    unsigned int fallbackBit = 0x1;
-    switch (key) {
-    case Shell::LockKey::Caps: name = "Caps Lock"; fallbackBit = 0x1; break;
-    case Shell::LockKey::Num: name = "Num Lock"; fallbackBit = 0x2; break;
-    case Shell::LockKey::Scroll: name = "Scroll Lock"; fallbackBit = 0x4; break;
+    // The three keys are asked for one after another: one query of all the
+    // indicators serves them all (each query is a round trip to the X
+    // server). Which bit is which is looked up far more rarely, in case a new
+    // keyboard map numbers them differently.
+    using Clock = std::chrono::steady_clock;
+    static IndicatorReading reading;
+    const Clock::time_point now = Clock::now();
+    if (reading.display != display || now - reading.bitsRead > std::chrono::minutes(1)) {
+        reading.display = display;
+        reading.bits[0] = indicatorBit(display, "Caps Lock", 0x1);
+        reading.bits[1] = indicatorBit(display, "Scroll Lock", 0x4);
+        reading.bits[2] = indicatorBit(display, "Num Lock", 0x2);
+        reading.bitsRead = now;
+        reading.states.reset();
     }
+    if (!reading.states || now - reading.statesRead > std::chrono::milliseconds(20)) {
+        unsigned int states = 0;
+        if (XkbGetIndicatorState(display, XkbUseCoreKbd, &states) == Success)
+            reading.states = states;
+        else
+            reading.states.reset();
+        reading.statesRead = now;
+    }
+    if (!reading.states)
+        return std::nullopt;
 
-    // The indicator by name first: keyboard maps may number them differently.
-    const Atom atom = XInternAtom(display, name, True);
-    if (atom != 0) {
-        int index = 0;
-        Bool state = False;
-        if (XkbGetNamedIndicator(display, atom, &index, &state, nullptr, nullptr))
-            return state != False;
+    unsigned int bit = reading.bits[0];
+    switch (key) {
+    case Shell::LockKey::Caps: bit = reading.bits[0]; break;
+    case Shell::LockKey::Scroll: bit = reading.bits[1]; break;
+    case Shell::LockKey::Num: bit = reading.bits[2]; break;
     }
-    unsigned int states = 0;
-    if (XkbGetIndicatorState(display, XkbUseCoreKbd, &states) == 0)
-        return (states & fallbackBit) != 0;
-    return std::nullopt;
+    return (*reading.states & bit) != 0;
 }
 
 } // namespace lullara::detail

@@ -6,9 +6,43 @@
 
 namespace lullara {
 
+namespace {
+#ifndef Q_OS_WIN
+// The installed face that stands in for a classic Windows font, or an empty
+// string. Asking for the installed face by name spares the font system its
+// search for a replacement of a family it does not have (a fontconfig query
+// per font, which costs several milliseconds at start-up).
+QString installedFace(const QString &family)
+{
+    struct Face {
+        const char *classic;
+        const char *installed;
+    };
+    // The first choices of installFontSubstitutions() below.
+    static const Face faces[] = {
+        {"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"}, {"Verdana", "DejaVu Sans"},
+        {"Terminal", "DejaVu Sans Mono"},
+    };
+    for (const Face &face : faces) {
+        if (family == QLatin1String(face.classic))
+            return QString::fromLatin1(face.installed);
+    }
+    return {};
+}
+#endif
+} // namespace
+
 QFont uiFont(const QString &family, double points, bool bold)
 {
     QFont font(family);
+#ifndef Q_OS_WIN
+    // The installed face first, the classic name after it: where that face is
+    // missing, the classic name and its substitutions take over as before.
+    const QString face = installedFace(family);
+    if (!face.isEmpty())
+        font.setFamilies({face, family});
+#endif
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -19,7 +53,9 @@ void installFontSubstitutions()
 {
 #ifndef Q_OS_WIN
     // Liberation has the metrics of Arial and Times New Roman; DejaVu Sans is
-    // the Verdana-like face; Terminus stands in for the Terminal bitmap font.
+    // the Verdana-like face; DejaVu Sans Mono stands in for the Terminal
+    // bitmap font. These serve the fonts named outside uiFont() (the About
+    // window) and systems without the first choices.
     QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});

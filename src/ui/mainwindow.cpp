@@ -79,8 +79,11 @@ frmRandom::frmRandom(const Services &services, QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("frmRandom"));
     setWindowTitle(QStringLiteral("Lullara v") + versionText());
+    // The sizes a window icon is shown at (title bar, task switcher). Each
+    // picture added is decoded at once and sent to the window system, so the
+    // large one for software centres stays with the installed icons.
     QIcon icon;
-    for (int size : {16, 32, 48, 256})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFixedSize(577, 562);
@@ -172,15 +175,18 @@ void frmRandom::buildControls()
     connect(cmdBoysAdd, &QPushButton::clicked, this, &frmRandom::cmdBoysAdd_Click);
     connect(cmdGirlsAdd, &QPushButton::clicked, this, &frmRandom::cmdGirlsAdd_Click);
 
-    // Counters between the frames.
+    // Counters between the frames, each one text line high; showDrawnNumber()
+    // and showDrawnName() place them.
     lblNumber = makeLabel(this, "lblNumber", QStringLiteral("0000"), QPoint(294, 23));
     lblNumber->setFont(uiFont(QStringLiteral("Times New Roman"), 15.75));
     lblNumber->setAlignment(Qt::AlignCenter);
+    lblNumber->adjustSize();
     showDrawnNumber(lblNumber->text());
     describe(lblNumber, QStringLiteral("Drawn number"));
     lblSname = makeLabel(this, "lblSname", QStringLiteral("......"), QPoint(292, 45));
     lblSname->setFont(uiFont(QStringLiteral("Verdana"), 15.75, true));
     lblSname->setAlignment(Qt::AlignCenter);
+    lblSname->adjustSize();
     {
         QPalette pal = lblSname->palette();
         pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
@@ -451,18 +457,36 @@ void frmRandom::buildTabOrder()
         QWidget::setTabOrder(order.at(i), order.at(i + 1));
 }
 
+namespace {
+// The drawn number and name stand centred on x = 316, between the boys'
+// frame (ending at x 231) and the girls' frame (from x 399).
+constexpr int kDrawnCentre = 316;
+constexpr int kDrawnWidth = 164;
+
+// Keeps a label of the drawn number or name centred. It normally spans the
+// gap between the frames, so a new text (ten a second during a run) only
+// repaints it; a text too wide for the gap widens it as far as the text
+// needs, still centred. The height stays as set up.
+void placeDrawnLabel(QLabel *label, int top)
+{
+    const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
+    int width = kDrawnWidth;
+    if (textWidth + 2 > kDrawnWidth)
+        width = std::max({kDrawnWidth, textWidth + 2, label->sizeHint().width()});
+    label->setGeometry(kDrawnCentre - width / 2, top, width, label->height());
+}
+} // namespace
+
 void frmRandom::showDrawnName(const QString &name)
 {
     lblSname->setText(name);
-    lblSname->adjustSize();
-    lblSname->move(316 - lblSname->width() / 2, 45);
+    placeDrawnLabel(lblSname, 45);
 }
 
 void frmRandom::showDrawnNumber(const QString &number)
 {
     lblNumber->setText(number);
-    lblNumber->adjustSize();
-    lblNumber->move(316 - lblNumber->width() / 2, 23);
+    placeDrawnLabel(lblNumber, 23);
 }
 
 QString frmRandom::statusText() const { return stuMain->panelText(1); }

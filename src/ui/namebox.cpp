@@ -1,8 +1,13 @@
 #include "ui/namebox.h"
 
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
@@ -18,6 +23,303 @@ QLocale collationLocale()
         locale = QLocale(QLocale::English, QLocale::UnitedStates);
     return locale;
 }
+
+// A name made only of the letters A-Z and a-z (most names of the bundled
+// lists). The empty name counts as one too.
+bool isPlainLetters(const QString &name)
+{
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')))
+            return false;
+    }
+    return true;
+}
+
+// Two plain names compared by their lower-case letters: a shorter name that
+// begins the longer one comes first.
+int comparePlainLetters(const QString &a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const QChar *pa = a.constData();
+    const QChar *pb = b.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        // Setting bit 5 turns an ASCII capital into its small letter.
+        const char16_t x = pa[i].unicode() | 0x20;
+        const char16_t y = pb[i].unicode() | 0x20;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// Whether plain names may skip the collator for `locale`: English orders the
+// letters A-Z with no contractions or tailoring, case aside (other languages
+// differ: Danish puts "aa" after "z", Czech "ch" after "h", Lithuanian "y"
+// right after "i"). A few probes confirm that the collator at hand agrees, so
+// a platform whose collation differs simply keeps using it.
+bool plainNamesOrderDirectly(const QLocale &locale, const QCollator &collator)
+{
+    if (locale.language() != QLocale::English)
+        return false;
+    static const char *const probes[][2] = {
+        {"a", "B"},   {"B", "c"},     {"Ab", "aB"}, {"ab", "abc"}, {"Abc", "abd"}, {"y", "Z"},
+        {"IJ", "ik"}, {"ch", "ci"},   {"aa", "ab"}, {"Zoe", "zoey"}, {"hz", "ia"}, {"ll", "lm"},
+        {"mary", "Maryann"}, {"x", "y"}, {"Ss", "st"}, {"Ae", "af"}};
+    for (const auto &probe : probes) {
+        const QString a = QString::fromLatin1(probe[0]);
+        const QString b = QString::fromLatin1(probe[1]);
+        const int expected = comparePlainLetters(a, b);
+        const int got = collator.compare(a, b);
+        if ((expected < 0) != (got < 0) || (expected == 0) != (got == 0))
+            return false;
+        if ((collator.compare(b, a) < 0) != (expected > 0))
+            return false;
+    }
+    return true;
+}
+
+// Draws a name the way the style draws a plain text entry (background,
+// text, focus frame), in one pass over the text: the style's own item
+// drawing measures and lays the text out three times, and during a run the
+// whole visible part of the list is redrawn ten times a second.
+class NameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        const QString text = index.data(Qt::DisplayRole).toString();
+
+        QPalette::ColorGroup group = (option.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+        if (group == QPalette::Normal && !(option.state & QStyle::State_Active))
+            group = QPalette::Inactive;
+        const bool selected = option.state & QStyle::State_Selected;
+
+        painter->save();
+        painter->setClipRect(option.rect);
+        if (selected) {
+            QStyleOptionViewItem background = option;
+            background.text = text;
+            background.features |= QStyleOptionViewItem::HasDisplay;
+            style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
+        }
+
+        // The text: left-aligned and centred in height, inside the margins
+        // the style keeps, cut short with an ellipsis when too wide.
+        if (!text.isEmpty()) {
+            const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+            const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
+            const QFontMetrics &metrics = option.fontMetrics;
+            QString shown = text;
+            if (!surelyFits(text, metrics, textRect.width()) && metrics.horizontalAdvance(text) > textRect.width())
+                shown = metrics.elidedText(text, option.textElideMode, textRect.width());
+            painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+            painter->setFont(option.font);
+            const qreal top = textRect.top() + (textRect.height() - (metrics.ascent() + metrics.descent())) / 2.0;
+            painter->drawText(QPointF(textRect.left(), top + metrics.ascent()), shown);
+        }
+
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = option.rect;
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            const QPalette::ColorGroup focusGroup = (option.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+            focus.backgroundColor = option.palette.color(focusGroup, selected ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+        painter->restore();
+    }
+
+private:
+    // Whether `text` fits into `width` without measuring it: true for short
+    // texts of Latin-1 characters, which all come from the font itself, none
+    // of whose characters is wider than its widest.
+    static bool surelyFits(const QString &text, const QFontMetrics &metrics, int width)
+    {
+        if (text.size() * qsizetype(metrics.maxWidth()) > width)
+            return false;
+        return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    }
+};
+
+// How a line edit describes itself to the style when it draws its frame
+// over `rect`, in the colours of `palette`.
+QStyleOptionFrame frameOption(const QLineEdit *field, const QRect &rect, const QPalette &palette)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    QPalette colours = palette;
+    colours.setCurrentColorGroup(option.palette.currentColorGroup());
+    option.palette = colours;
+    option.rect = rect;
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (field->isReadOnly())
+        option.state |= QStyle::State_ReadOnly;
+    option.features = QStyleOptionFrame::None;
+    return option;
+}
+
+// The name box's text field, without a frame of its own: its parent, a
+// FieldFrame, draws the frame around it. A framed field redraws its frame
+// (rounded and anti-aliased in the Fusion style, twice over while it has the
+// focus) and whatever shows through the frame's corners with every new text,
+// and a run puts a new text into it ten times a second. This field paints
+// its inside from a picture of the framed field's inside (the frame reaches
+// into it a little: an inner shadow, the focus glow) kept until its size or
+// state changes, then its text over it, as a framed field does.
+class NameField : public QLineEdit {
+public:
+    explicit NameField(QWidget *parent) : QLineEdit(parent)
+    {
+        setFrame(false);
+        // The picture covers every pixel: nothing behind needs repainting.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        // The line edit's own background fill would only cover the picture.
+        QPalette clear = palette();
+        clear.setBrush(QPalette::Base, Qt::transparent);
+        setPalette(clear);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        {
+            QPainter painter(this);
+            painter.drawPixmap(0, 0, inside());
+        }
+        QLineEdit::paintEvent(event);
+    }
+
+private:
+    // The inside of the framed field: the style's panel and frame drawn
+    // around this field, cut to this field's area.
+    const QPixmap &inside()
+    {
+        const QPalette colours = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+        QStyleOptionFrame option = frameOption(this, rect(), colours);
+        const int w = option.lineWidth;
+        option.rect = rect().adjusted(-w, -w, w, w);
+        const qreal ratio = devicePixelRatioF();
+        const Key key{size(), int(option.state), colours.cacheKey(), style(), ratio,
+                      option.palette.currentColorGroup()};
+        if (key != m_insideKey || m_inside.isNull()) {
+            QPixmap framed((QSizeF(option.rect.size()) * ratio).toSize());
+            framed.setDevicePixelRatio(ratio);
+            framed.fill(Qt::transparent);
+            {
+                QPainter painter(&framed);
+                painter.translate(w, w);
+                style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+            }
+            m_inside = framed.copy(QRect((QPointF(w, w) * ratio).toPoint(), (QSizeF(size()) * ratio).toSize()));
+            m_inside.setDevicePixelRatio(ratio);
+            m_insideKey = key;
+        }
+        return m_inside;
+    }
+
+    struct Key {
+        QSize size;
+        int state = 0;
+        qint64 palette = 0;
+        const QStyle *style = nullptr;
+        qreal ratio = 1;
+        int group = 0;
+        bool operator!=(const Key &o) const
+        {
+            return size != o.size || state != o.state || palette != o.palette || style != o.style
+                || ratio != o.ratio || group != o.group;
+        }
+    };
+    QPixmap m_inside;
+    Key m_insideKey;
+};
+
+// The frame around a NameField: what a framed field draws outside its text
+// area. It changes only with the field's state (focus, enabled, palette).
+class FieldFrame : public QWidget {
+public:
+    FieldFrame(NameField *field, QWidget *parent) : QWidget(parent), m_field(field)
+    {
+        field->setParent(this);
+        auto *layout = new QVBoxLayout(this);
+        layout->setSpacing(0);
+        layout->addWidget(field);
+        setSizePolicy(field->sizePolicy());
+        field->installEventFilter(this);
+        updateMargins();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QStyleOptionFrame option = frameOption(m_field, rect(), palette());
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, m_field);
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::StyleChange)
+            updateMargins();
+        QWidget::changeEvent(event);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::EnabledChange:
+        case QEvent::ReadOnlyChange:
+        case QEvent::StyleChange:
+        case QEvent::HoverEnter:
+        case QEvent::HoverLeave:
+            update(); // the frame shows the field's state
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+private:
+    // The field fills the frame's inside, where a framed field's text area is.
+    void updateMargins()
+    {
+        const int w = frameOption(m_field, rect(), palette()).lineWidth;
+        layout()->setContentsMargins(w, w, w, w);
+    }
+
+    NameField *m_field;
+};
+
+// The name box's list. Scrolling normally makes the view ask the window
+// system where the mouse is (a round trip to the display server), to update
+// the entry under the mouse; during a run the box scrolls ten times a second.
+// Only worth asking when the mouse is over the list.
+class NameListView : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void verticalScrollbarValueChanged(int value) override
+    {
+        if (viewport()->underMouse())
+            QListView::verticalScrollbarValueChanged(value);
+    }
+    void horizontalScrollbarValueChanged(int value) override
+    {
+        if (viewport()->underMouse())
+            QListView::horizontalScrollbarValueChanged(value);
+    }
+};
 } // namespace
 
 NameListModel::NameListModel(QObject *parent)
@@ -25,6 +327,7 @@ NameListModel::NameListModel(QObject *parent)
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(false);
+    m_plainDirect = plainNamesOrderDirectly(m_collator.locale(), m_collator);
 }
 
 int NameListModel::rowCount(const QModelIndex &parent) const
@@ -48,9 +351,16 @@ void NameListModel::clear()
     endResetModel();
 }
 
+int NameListModel::compareNames(const QString &a, const QString &b) const
+{
+    if (m_plainDirect && isPlainLetters(a) && isPlainLetters(b))
+        return comparePlainLetters(a, b);
+    return m_collator.compare(a, b);
+}
+
 bool NameListModel::lessThan(const QString &a, const QString &b) const
 {
-    const int c = m_collator.compare(a, b);
+    const int c = compareNames(a, b);
     if (c != 0)
         return c < 0;
     // Tie-break so the order is total and repeatable (Anna before anna).
@@ -60,24 +370,65 @@ bool NameListModel::lessThan(const QString &a, const QString &b) const
 void NameListModel::setNames(const QStringList &names)
 {
     beginResetModel();
-    // Sort through precomputed keys: one collation pass per name instead of
-    // one per comparison, which keeps 100,000 names fast.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(static_cast<size_t>(names.size()));
-    for (const QString &n : names)
-        keys.push_back(m_collator.sortKey(n));
-    std::vector<int> order(static_cast<size_t>(names.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
-        if (c != 0)
-            return c < 0;
+    // Plain names (letters A-Z and a-z only) are sorted among themselves by
+    // their letters; the others through precomputed collation keys, one
+    // collation pass per name instead of one per comparison. Each of the
+    // others then goes to its place among the plain ones, found by binary
+    // search with the collator. Equal names keep their file order.
+    const auto size = static_cast<size_t>(names.size());
+    std::vector<int> plain;
+    std::vector<int> other;
+    plain.reserve(size);
+    for (int i = 0; i < static_cast<int>(size); ++i) {
+        if (m_plainDirect && isPlainLetters(names.at(i)))
+            plain.push_back(i);
+        else
+            other.push_back(i);
+    }
+    const auto tieBreak = [&](int a, int b) {
         return QString::compare(names.at(a), names.at(b), Qt::CaseSensitive) < 0;
+    };
+    std::stable_sort(plain.begin(), plain.end(), [&](int a, int b) {
+        const int c = comparePlainLetters(names.at(a), names.at(b));
+        return c != 0 ? c < 0 : tieBreak(a, b);
     });
+    if (!other.empty()) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(other.size());
+        for (int i : other)
+            keys.push_back(m_collator.sortKey(names.at(i)));
+        std::vector<size_t> byKey(other.size());
+        std::iota(byKey.begin(), byKey.end(), size_t(0));
+        std::stable_sort(byKey.begin(), byKey.end(), [&](size_t a, size_t b) {
+            const int c = keys[a].compare(keys[b]);
+            return c != 0 ? c < 0 : tieBreak(other[a], other[b]);
+        });
+        std::vector<int> sortedOther;
+        sortedOther.reserve(other.size());
+        for (size_t k : byKey)
+            sortedOther.push_back(other[k]);
+        other.swap(sortedOther);
+    }
+
     m_names.clear();
-    m_names.reserve(order.size());
-    for (int i : order)
-        m_names.push_back(names.at(i));
+    m_names.reserve(size);
+    auto from = plain.cbegin();
+    for (int o : other) {
+        // Plain names that sort before this one (at equal names, the one
+        // earlier in the file first).
+        const auto to = std::partition_point(from, plain.cend(), [&](int p) {
+            const int c = m_collator.compare(names.at(p), names.at(o));
+            if (c != 0)
+                return c < 0;
+            const int t = QString::compare(names.at(p), names.at(o), Qt::CaseSensitive);
+            return t != 0 ? t < 0 : p < o;
+        });
+        for (; from != to; ++from)
+            m_names.push_back(names.at(*from));
+        m_names.push_back(names.at(o));
+    }
+    for (; from != plain.cend(); ++from)
+        m_names.push_back(names.at(*from));
     endResetModel();
 }
 
@@ -93,16 +444,21 @@ int NameListModel::insertSorted(const QString &name)
 }
 
 NameBox::NameBox(QWidget *parent)
-    : QWidget(parent), m_field(new QLineEdit(this)), m_view(new QListView(this)),
+    : QWidget(parent), m_field(new NameField(this)), m_view(new NameListView(this)),
       m_model(new NameListModel(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_field);
+    layout->addWidget(new FieldFrame(static_cast<NameField *>(m_field), this));
     layout->addWidget(m_view, 1);
     m_view->setModel(m_model);
+    m_view->setItemDelegate(new NameDelegate(m_view));
     m_view->setUniformItemSizes(true); // keeps very long lists fast
+    // The scroll bars cover themselves completely: filled first, nothing
+    // behind them needs repainting when the list scrolls.
+    for (QScrollBar *bar : {m_view->verticalScrollBar(), m_view->horizontalScrollBar()})
+        bar->setAutoFillBackground(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_field->setFocusProxy(nullptr);

@@ -31,9 +31,16 @@ public:
     const QString &at(int position) const { return m_names[static_cast<size_t>(position)]; }
     int count() const { return static_cast<int>(m_names.size()); }
 
+    // Whether names made only of the letters A-Z and a-z are ordered without
+    // the collator (their order is then the order of their lower-case
+    // letters, which is what the collator gives for them in English).
+    bool comparesPlainNamesDirectly() const { return m_plainDirect; }
+
 private:
+    int compareNames(const QString &a, const QString &b) const;
     bool lessThan(const QString &a, const QString &b) const;
     QCollator m_collator;
+    bool m_plainDirect = false;
     std::vector<QString> m_names;
 };
 

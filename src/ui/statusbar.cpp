@@ -1,6 +1,8 @@
 #include "ui/statusbar.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
@@ -31,11 +33,16 @@ StatusBar::StatusBar(Shell *shell, QWidget *parent) : QFrame(parent), m_shell(sh
     m_panels[4]->setAccessibleName(QStringLiteral("Time of day"));
     m_panels[0]->setAccessibleName(QStringLiteral("Status"));
 
-    // The clock shows seconds, so refresh a few times a second; reading the
-    // lock keys is a cheap local call.
-    m_refresh.setInterval(250);
+    // One refresh a second, timed just after the clock's second changes, so
+    // that a clock showing seconds never skips or repeats one. Each refresh
+    // re-arms the timer for the next second.
+    m_refresh.setSingleShot(true);
+    m_refresh.setTimerType(Qt::PreciseTimer);
     connect(&m_refresh, &QTimer::timeout, this, &StatusBar::refresh);
-    m_refresh.start();
+    // Lock keys pressed in this program show at once, and those changed in
+    // another one as soon as this program becomes active again.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->installEventFilter(this);
     refresh();
 }
 
@@ -76,6 +83,12 @@ void StatusBar::setIndicator(int position, std::optional<bool> on)
 
 void StatusBar::refresh()
 {
+    refreshLockKeys();
+    refreshClock();
+}
+
+void StatusBar::refreshLockKeys()
+{
     if (m_shell) {
         setIndicator(2, m_shell->lockKeyOn(Shell::LockKey::Caps));
         setIndicator(3, m_shell->lockKeyOn(Shell::LockKey::Scroll));
@@ -84,9 +97,16 @@ void StatusBar::refresh()
         for (int i = 2; i <= 4; ++i)
             setIndicator(i, std::nullopt);
     }
-    const QString now = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+}
+
+void StatusBar::refreshClock()
+{
+    const QTime time = QTime::currentTime();
+    const QString now = QLocale().toString(time, QLocale::ShortFormat);
     if (m_panels[4]->text() != now)
         m_panels[4]->setText(now);
+    // A few milliseconds past the next full second.
+    m_refresh.start(1000 - time.msec() + 5);
 }
 
 void StatusBar::resizeEvent(QResizeEvent *event)
@@ -100,6 +120,31 @@ bool StatusBar::event(QEvent *event)
     if (event->type() == QEvent::KeyboardLayoutChange)
         refresh();
     return QFrame::event(event);
+}
+
+bool StatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_ScrollLock:
+            refreshLockKeys();
+            break;
+        default:
+            break;
+        }
+        break;
+    case QEvent::ApplicationStateChange:
+        if (static_cast<QApplicationStateChangeEvent *>(event)->applicationState() == Qt::ApplicationActive)
+            refreshLockKeys();
+        break;
+    default:
+        break;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void StatusBar::layoutPanels()

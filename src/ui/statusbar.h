@@ -23,14 +23,20 @@ public:
     // Whether an indicator panel (2..4) is shown normally (lock on) or dimmed.
     bool indicatorOn(int position) const;
 
-    // Re-reads the lock keys and the clock.
+    // Re-reads the lock keys and the clock. The bar does so by itself once a
+    // second (just after the clock's second changes), and reads the lock keys
+    // again whenever a lock key is pressed or released in this program and
+    // whenever the program becomes active.
     void refresh();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void refreshLockKeys();
+    void refreshClock();
     void layoutPanels();
     void setIndicator(int position, std::optional<bool> on);
     Shell *m_shell;
