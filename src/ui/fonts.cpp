@@ -9,9 +9,12 @@ namespace lullara {
 namespace {
 #ifndef Q_OS_WIN
 // The installed face that stands in for a classic Windows font, or an empty
-// string. Asking for the installed face by name spares the font system its
-// search for a replacement of a family it does not have (a fontconfig query
-// per font, which costs several milliseconds at start-up).
+// string when it is not installed. Asking for the installed face by name
+// spares the font system its search for a replacement of a family it does
+// not have, and a single family spares it the list of fallback fonts that
+// it draws up at once for a font of several families (a fontconfig query of
+// some milliseconds per font at start-up). Fallbacks for characters the face
+// lacks are still found, when first needed.
 QString installedFace(const QString &family)
 {
     struct Face {
@@ -25,8 +28,13 @@ QString installedFace(const QString &family)
         {"Terminal", "DejaVu Sans Mono"},
     };
     for (const Face &face : faces) {
-        if (family == QLatin1String(face.classic))
-            return QString::fromLatin1(face.installed);
+        if (family != QLatin1String(face.classic))
+            continue;
+        // The font system's list, read once (hasFamily() would have the
+        // name resolved by fontconfig first).
+        static const QStringList installed = QFontDatabase::families();
+        const QString name = QString::fromLatin1(face.installed);
+        return installed.contains(name) ? name : QString();
     }
     return {};
 }
@@ -35,13 +43,13 @@ QString installedFace(const QString &family)
 
 QFont uiFont(const QString &family, double points, bool bold)
 {
-    QFont font(family);
 #ifndef Q_OS_WIN
-    // The installed face first, the classic name after it: where that face is
-    // missing, the classic name and its substitutions take over as before.
+    // Where the face is missing, the classic name and its substitutions
+    // take over.
     const QString face = installedFace(family);
-    if (!face.isEmpty())
-        font.setFamilies({face, family});
+    QFont font(face.isEmpty() ? family : face);
+#else
+    QFont font(family);
 #endif
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
     font.setBold(bold);

@@ -181,7 +181,8 @@ void frmRandom::buildControls()
     lblNumber->setFont(uiFont(QStringLiteral("Times New Roman"), 15.75));
     lblNumber->setAlignment(Qt::AlignCenter);
     lblNumber->adjustSize();
-    showDrawnNumber(lblNumber->text());
+    lblNumber->clear(); // shown again through showDrawnNumber(), which places it
+    showDrawnNumber(QStringLiteral("0000"));
     describe(lblNumber, QStringLiteral("Drawn number"));
     lblSname = makeLabel(this, "lblSname", QStringLiteral("......"), QPoint(292, 45));
     lblSname->setFont(uiFont(QStringLiteral("Verdana"), 15.75, true));
@@ -192,7 +193,8 @@ void frmRandom::buildControls()
         pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
         lblSname->setPalette(pal);
     }
-    showDrawnName(lblSname->text());
+    lblSname->clear();
+    showDrawnName(QStringLiteral("......"));
     describe(lblSname, QStringLiteral("Drawn name"));
 
     Label2 = makeLabel(this, "Label2", QStringLiteral("Create names:"), QPoint(257, 99));
@@ -466,25 +468,32 @@ constexpr int kDrawnWidth = 164;
 // Keeps a label of the drawn number or name centred. It normally spans the
 // gap between the frames, so a new text (ten a second during a run) only
 // repaints it; a text too wide for the gap widens it as far as the text
-// needs, still centred. The height stays as set up.
+// needs, still centred. The height stays as set up. The size is fixed, so a
+// new text does not make the window re-check its layout either.
 void placeDrawnLabel(QLabel *label, int top)
 {
     const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
     int width = kDrawnWidth;
     if (textWidth + 2 > kDrawnWidth)
         width = std::max({kDrawnWidth, textWidth + 2, label->sizeHint().width()});
-    label->setGeometry(kDrawnCentre - width / 2, top, width, label->height());
+    label->setFixedSize(width, label->height());
+    label->move(kDrawnCentre - width / 2, top);
 }
 } // namespace
 
 void frmRandom::showDrawnName(const QString &name)
 {
+    // A run shows each drawn name twice (the tick, then the name box's click).
+    if (name == lblSname->text())
+        return;
     lblSname->setText(name);
     placeDrawnLabel(lblSname, 45);
 }
 
 void frmRandom::showDrawnNumber(const QString &number)
 {
+    if (number == lblNumber->text())
+        return;
     lblNumber->setText(number);
     placeDrawnLabel(lblNumber, 23);
 }

@@ -1,11 +1,13 @@
 #include "ui/namebox.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -300,6 +302,71 @@ private:
     NameField *m_field;
 };
 
+// A scroll bar that keeps pictures of itself. During a run the list jumps
+// ten times a second and its scroll bar is redrawn each time (gradients in
+// the Fusion style); the slider takes only as many places as the bar is
+// pixels long, so the pictures are soon all there and a redraw is a copy.
+// While the mouse is over the bar or a button is down the style draws it
+// directly (hover and pressed looks), and always for styles whose scroll
+// bars fade in and out.
+class PictureScrollBar : public QScrollBar {
+public:
+    explicit PictureScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr)
+        : QScrollBar(orientation, parent)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (underMouse() || isSliderDown() || QApplication::mouseButtons() != Qt::NoButton
+            || style()->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, this)) {
+            QScrollBar::paintEvent(event);
+            return;
+        }
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_All;
+        option.activeSubControls = QStyle::SC_None;
+        const QRect slider = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+        const qreal ratio = devicePixelRatioF();
+        // Some styles draw the arrows differently at either end of the range.
+        const int ends = (option.sliderValue == option.minimum ? 1 : 0) | (option.sliderValue == option.maximum ? 2 : 0);
+        const QString key = QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10")
+                                .arg(size().width())
+                                .arg(size().height())
+                                .arg(slider.x())
+                                .arg(slider.y())
+                                .arg(slider.width())
+                                .arg(slider.height())
+                                .arg(int(option.state))
+                                .arg(ends)
+                                .arg(palette().cacheKey())
+                                .arg(ratio);
+        if (style() != m_pictureStyle || m_pictures.size() >= 256) {
+            m_pictures.clear();
+            m_pictureStyle = style();
+        }
+        auto it = m_pictures.find(key);
+        if (it == m_pictures.end()) {
+            QPixmap picture((QSizeF(size()) * ratio).toSize());
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(palette().color(backgroundRole()));
+            {
+                QPainter painter(&picture);
+                style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+            }
+            it = m_pictures.insert(key, picture);
+        }
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, *it);
+    }
+
+private:
+    QHash<QString, QPixmap> m_pictures;
+    const QStyle *m_pictureStyle = nullptr;
+};
+
 // The name box's list. Scrolling normally makes the view ask the window
 // system where the mouse is (a round trip to the display server), to update
 // the entry under the mouse; during a run the box scrolls ten times a second.
@@ -455,6 +522,8 @@ NameBox::NameBox(QWidget *parent)
     m_view->setModel(m_model);
     m_view->setItemDelegate(new NameDelegate(m_view));
     m_view->setUniformItemSizes(true); // keeps very long lists fast
+    m_view->setVerticalScrollBar(new PictureScrollBar(Qt::Vertical));
+    m_view->setHorizontalScrollBar(new PictureScrollBar(Qt::Horizontal));
     // The scroll bars cover themselves completely: filled first, nothing
     // behind them needs repainting when the list scrolls.
     for (QScrollBar *bar : {m_view->verticalScrollBar(), m_view->horizontalScrollBar()})

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QTest>
 
@@ -109,8 +110,11 @@ QImage onScreen(QWidget *window)
     return window->screen()->grabWindow(window->winId()).toImage();
 }
 
-bool samePicture(const QImage &a, const QImage &b, const char *what)
+bool samePicture(const QImage &first, const QImage &second, const char *what)
 {
+    // Pixels only: an opaque widget's picture comes without an alpha channel.
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32);
     if (a == b)
         return true;
     a.save(QDir::temp().filePath(QStringLiteral("namebox-%1-a.png").arg(QLatin1String(what))));
@@ -135,6 +139,7 @@ private slots:
     void fieldLooksLikeAFramedLineEdit();
     void scrollBarsLookTheSame();
     void screenStaysRightDuringARun();
+    void tabGoesFromTheFieldToTheList();
 };
 
 void TestNameBoxShortcuts::initTestCase()
@@ -350,23 +355,40 @@ void TestNameBoxShortcuts::fieldLooksLikeAFramedLineEdit()
 
 void TestNameBoxShortcuts::scrollBarsLookTheSame()
 {
-    // The scroll bars fill themselves before the style draws them; the
-    // style covers them anyway, so they look as they would without.
+    // The list's scroll bar keeps pictures of itself; each looks like a
+    // standard scroll bar at the same place, and a picture is never shown
+    // for another slider place.
     BoxInFrame setup;
     QStringList names;
     for (int i = 0; i < 200; ++i)
         names << QStringLiteral("Name%1").arg(i);
     setup.box.setNames(names);
+    // A standard list of the same size beside it.
+    QStringListModel model(names);
+    QListView standardList(&setup.window);
+    standardList.setModel(&model);
+    standardList.setUniformItemSizes(true);
     setup.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&setup.window));
-    setup.box.setCurrentIndex(120);
     QScrollBar *bar = setup.box.view()->verticalScrollBar();
     QVERIFY(bar->isVisible());
+    standardList.setGeometry(QRect(QPoint(190, 0), setup.box.view()->size()));
+    QScrollBar *standard = standardList.verticalScrollBar();
+    QTRY_COMPARE(standard->maximum(), bar->maximum());
+    // Next to each end, the slider may stand where it stands at the end.
+    for (int position : {120, 1, 0, 198, 199, 120, 57, 58, 1, 0, 150, 199, 198}) {
+        setup.box.setCurrentIndex(position);
+        standard->setValue(bar->value());
+        QCoreApplication::processEvents();
+        QVERIFY2(samePicture(bar->grab().toImage(), standard->grab().toImage(), "scrollbar"),
+                 qPrintable(QString::number(position)));
+    }
+    // Filling the bar first changes nothing either.
     const QImage filled = setup.window.grab().toImage();
     bar->setAutoFillBackground(false);
     const QImage plain = setup.window.grab().toImage();
     bar->setAutoFillBackground(true);
-    QVERIFY(samePicture(filled, plain, "scrollbar"));
+    QVERIFY(samePicture(filled, plain, "scrollbar-fill"));
 }
 
 void TestNameBoxShortcuts::screenStaysRightDuringARun()
@@ -399,6 +421,27 @@ void TestNameBoxShortcuts::screenStaysRightDuringARun()
     setup.window.repaint();
     QCoreApplication::processEvents();
     QVERIFY(samePicture(afterDraws, onScreen(&setup.window), "run"));
+}
+
+void TestNameBoxShortcuts::tabGoesFromTheFieldToTheList()
+{
+    QWidget window;
+    NameBox box(&window);
+    QLineEdit after(&window);
+    box.setNames({QStringLiteral("Adam"), QStringLiteral("Ben")});
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    box.field()->setFocus();
+    QTRY_VERIFY(box.field()->hasFocus());
+    QTest::keyClick(box.field(), Qt::Key_Tab);
+    QVERIFY(box.view()->hasFocus());
+    QTest::keyClick(box.view(), Qt::Key_Tab);
+    QVERIFY(after.hasFocus());
+    QTest::keyClick(&after, Qt::Key_Backtab);
+    QVERIFY(box.view()->hasFocus());
+    QTest::keyClick(box.view(), Qt::Key_Backtab);
+    QVERIFY(box.field()->hasFocus());
 }
 
 QTEST_MAIN(TestNameBoxShortcuts)
