@@ -165,7 +165,7 @@ private:
     void saveList(bool selectedOnly);
     QString nowText() const;
     void syncProgressBar();
-    // The two big labels size themselves to their text around their centre.
+    // The two big labels stay centred between the frames, widening only for long text.
     void showDrawnName(const QString &name);
     void showDrawnNumber(const QString &number);
 

@@ -10,6 +10,8 @@
 #include <QStyleOptionSlider>
 #include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QtMath>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
@@ -84,7 +86,10 @@ bool plainNamesOrderDirectly(const QLocale &locale, const QCollator &collator)
 // Draws a name the way the style draws a plain text entry (background,
 // text, focus frame), in one pass over the text: the style's own item
 // drawing measures and lays the text out three times, and during a run the
-// whole visible part of the list is redrawn ten times a second.
+// whole visible part of the list is redrawn ten times a second. Names of
+// Latin-1 characters that fit the row take this way (every glyph comes from
+// the font itself, so one line looks like any other); other names, and
+// names too long for the row, are drawn by the style.
 class NameDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -94,6 +99,12 @@ public:
         const QWidget *widget = option.widget;
         QStyle *style = widget ? widget->style() : QApplication::style();
         const QString text = index.data(Qt::DisplayRole).toString();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
+        if (text.isEmpty() || !isLatin1(text) || !fits(text, option.fontMetrics, textRect.width())) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
 
         QPalette::ColorGroup group = (option.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
         if (group == QPalette::Normal && !(option.state & QStyle::State_Active))
@@ -108,21 +119,9 @@ public:
             background.features |= QStyleOptionViewItem::HasDisplay;
             style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
         }
-
-        // The text: left-aligned and centred in height, inside the margins
-        // the style keeps, cut short with an ellipsis when too wide.
-        if (!text.isEmpty()) {
-            const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-            const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
-            const QFontMetrics &metrics = option.fontMetrics;
-            QString shown = text;
-            if (!surelyFits(text, metrics, textRect.width()) && metrics.horizontalAdvance(text) > textRect.width())
-                shown = metrics.elidedText(text, option.textElideMode, textRect.width());
-            painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-            painter->setFont(option.font);
-            const qreal top = textRect.top() + (textRect.height() - (metrics.ascent() + metrics.descent())) / 2.0;
-            painter->drawText(QPointF(textRect.left(), top + metrics.ascent()), shown);
-        }
+        painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(QPointF(textRect.left(), option.rect.top() + baseline(option)), text);
 
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
@@ -137,15 +136,51 @@ public:
     }
 
 private:
-    // Whether `text` fits into `width` without measuring it: true for short
-    // texts of Latin-1 characters, which all come from the font itself, none
-    // of whose characters is wider than its widest.
-    static bool surelyFits(const QString &text, const QFontMetrics &metrics, int width)
+    static bool isLatin1(const QString &text)
     {
-        if (text.size() * qsizetype(metrics.maxWidth()) > width)
-            return false;
         return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
     }
+
+    // Whether one line of `text` fits into `width`; short texts need no
+    // measuring: no character of the font is wider than its widest.
+    static bool fits(const QString &text, const QFontMetrics &metrics, int width)
+    {
+        if (text.size() * qsizetype(metrics.maxWidth()) <= width)
+            return true;
+        return metrics.horizontalAdvance(text) <= width;
+    }
+
+    // How far below the row's top the style puts the baseline of a line of
+    // text (the same for every such line of one font): centred in a box as
+    // tall as the line, rounded up, itself centred in the row (or the row
+    // itself, where the style selects whole rows), each step in whole pixels.
+    qreal baseline(const QStyleOptionViewItem &option) const
+    {
+        const int rowHeight = option.rect.height();
+        if (!m_baselineValid || rowHeight != m_rowHeight || option.showDecorationSelected != m_wholeRow
+            || option.font != m_font) {
+            QTextLayout layout(QStringLiteral("x"), option.font);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            line.setLineWidth(1000);
+            layout.endLayout();
+            const int box = option.showDecorationSelected ? rowHeight : std::min(qCeil(line.height()), rowHeight);
+            const int boxTop = (rowHeight - box) / 2;
+            const int lineTop = boxTop + (box - layout.boundingRect().size().toSize().height()) / 2;
+            m_baseline = lineTop + line.ascent();
+            m_rowHeight = rowHeight;
+            m_wholeRow = option.showDecorationSelected;
+            m_font = option.font;
+            m_baselineValid = true;
+        }
+        return m_baseline;
+    }
+
+    mutable bool m_baselineValid = false;
+    mutable int m_rowHeight = 0;
+    mutable bool m_wholeRow = false;
+    mutable QFont m_font;
+    mutable qreal m_baseline = 0;
 };
 
 // How a line edit describes itself to the style when it draws its frame

@@ -126,7 +126,6 @@ bool samePicture(const QImage &first, const QImage &second, const char *what)
 
 class TestNameBoxShortcuts : public QObject {
     Q_OBJECT
-    QImage m_focusedOurs;
 private slots:
     void initTestCase();
     void cleanup();
@@ -210,13 +209,45 @@ void TestNameBoxShortcuts::entriesLookLikeTheStylesEntries_data()
     QTest::addColumn<bool>("focused");   // the list has the keyboard focus
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("firstShown"); // the entry scrolled to the top
+    QTest::addColumn<QString>("family"); // empty: the default font
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
 
-    QTest::newRow("nothing selected") << -1 << false << true << 0;
-    QTest::newRow("one selected") << 2 << false << true << 0;
-    QTest::newRow("selected with focus") << 3 << true << true << 0;
-    QTest::newRow("long names, cut short") << 7 << false << true << 5;
-    QTest::newRow("accents, selected with focus") << 10 << true << true << 9;
-    QTest::newRow("disabled, one selected") << 1 << false << false << 0;
+    const struct {
+        const char *tag;
+        int selected;
+        bool focused;
+        bool enabled;
+        int firstShown;
+    } states[] = {
+        {"nothing selected", -1, false, true, 0},
+        {"one selected", 2, false, true, 0},
+        {"selected with focus", 3, true, true, 0},
+        {"long names, cut short", 7, false, true, 5},
+        {"accents, selected with focus", 10, true, true, 9},
+        {"other scripts", 16, false, true, 14},
+        {"disabled, one selected", 1, false, false, 0},
+    };
+    // The window's font (Liberation Sans at 11 pixels) and others, whose
+    // line heights round differently.
+    const struct {
+        const char *family;
+        int pixels;
+        bool bold;
+    } fonts[] = {{"", 0, false},
+                 {"Liberation Sans", 11, false},
+                 {"Liberation Sans", 12, true},
+                 {"DejaVu Sans", 11, false},
+                 {"DejaVu Sans", 13, false},
+                 {"Liberation Serif", 15, false},
+                 {"DejaVu Sans Mono", 10, false}};
+    for (const auto &f : fonts) {
+        for (const auto &st : states) {
+            QTest::addRow("%s, %s %d", st.tag, *f.family ? f.family : "default font", f.pixels)
+                << st.selected << st.focused << st.enabled << st.firstShown << QString::fromLatin1(f.family)
+                << f.pixels << f.bold;
+        }
+    }
 }
 
 void TestNameBoxShortcuts::entriesLookLikeTheStylesEntries()
@@ -225,16 +256,28 @@ void TestNameBoxShortcuts::entriesLookLikeTheStylesEntries()
     QFETCH(bool, focused);
     QFETCH(bool, enabled);
     QFETCH(int, firstShown);
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
 
     QWidget window;
     window.resize(200, 160);
     NameBox box(&window);
     box.setGeometry(8, 21, 153, 103);
+    if (!family.isEmpty()) {
+        QFont font(family);
+        font.setPixelSize(pixels);
+        font.setBold(bold);
+        box.setFont(font);
+    }
+    // In their sorted order (positions as the rows above expect them).
     box.setNames({QStringLiteral("Adam"), QStringLiteral("Ben"), QStringLiteral("Carl"), QStringLiteral("Dora"),
                   QStringLiteral("Eve"), QStringLiteral("Fabian"), QStringLiteral("Gustav"),
                   QStringLiteral("Hildegard-Wilhelmina-Josephine"), QStringLiteral("Ida"),
                   QStringLiteral("J\u00f6rg"), QStringLiteral("K\u00e9vin \u00c5ngstr\u00f6m-M\u00fcller"),
-                  QStringLiteral("Lu"), QStringLiteral("Mia"), QStringLiteral("Nils"), QStringLiteral("Ole")});
+                  QStringLiteral("Lu"), QStringLiteral("Mia"), QStringLiteral("Nils"), QStringLiteral("Ole"),
+                  QStringLiteral("Pi\u0142sudski"), QStringLiteral("Qi \u674e"), QStringLiteral("R\u00f3is\u00edn"),
+                  QStringLiteral("S\u00f8ren"), QStringLiteral("Tam\u00e1s")});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QListView *view = box.view();
@@ -322,24 +365,21 @@ void TestNameBoxShortcuts::fieldLooksLikeAFramedLineEdit()
     standard.setText(text);
     ours.box.setEnabled(enabled);
     standard.setEnabled(enabled);
+    const QRect area(standard.geometry().translated(reference.frame.pos()));
     if (focused) {
-        for (QWidget *w : windows) {
-            w->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(w));
-            (w == &ours.window ? static_cast<QWidget *>(ours.box.field()) : &standard)->setFocus();
-            QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+        // Each window in turn is the active one, with its field focused.
+        auto focusedPicture = [&area](QWidget *window, QWidget *field) {
+            window->activateWindow();
+            if (!QTest::qWaitForWindowActive(window))
+                return QImage();
+            field->setFocus();
             QCoreApplication::processEvents();
-            const QRect area(standard.geometry().translated(reference.frame.pos()));
-            const QImage a = onScreen(&ours.window).copy(area);
-            const QImage b = (w == &ours.window) ? a : onScreen(&reference.window).copy(area);
-            if (w == &reference.window) {
-                // Both windows have been the active one with their field
-                // focused; compare each as it was then.
-                QVERIFY(samePicture(m_focusedOurs, b, "field-focused"));
-            } else {
-                m_focusedOurs = a;
-            }
-        }
+            return field->hasFocus() ? onScreen(window).copy(area) : QImage();
+        };
+        const QImage a = focusedPicture(&ours.window, ours.box.field());
+        const QImage b = focusedPicture(&reference.window, &standard);
+        QVERIFY(!a.isNull() && !b.isNull());
+        QVERIFY(samePicture(a, b, "field-focused"));
         return;
     }
     // Neither field has the focus (a window gives it to its first control).
@@ -348,7 +388,6 @@ void TestNameBoxShortcuts::fieldLooksLikeAFramedLineEdit()
             f->clearFocus();
     }
     QCoreApplication::processEvents();
-    const QRect area(standard.geometry().translated(reference.frame.pos()));
     QVERIFY(samePicture(ours.window.grab().toImage().copy(area), reference.window.grab().toImage().copy(area),
                         "field"));
 }
