@@ -3,7 +3,7 @@
 
 #include "app/splashwindow.h"
 #include "shell/realservices.h"
-#include "ui/fonts.h"
+#include "shell/fonts.h"
 
 int main(int argc, char *argv[])
 {
@@ -13,10 +13,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lullara"));
     QApplication::setDesktopFileName(QStringLiteral("lullara"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    lullara::installFontSubstitutions();
+    lullara::ClassicFonts::installSubstitutions();
 
     lullara::RealServices real;
-    lullara::frmLoading splash(real.services());
+    lullara::SplashWindow splash(real.services(), QCoreApplication::applicationDirPath());
     lullara::centreOnScreen(&splash);
     splash.show();
     return app.exec();

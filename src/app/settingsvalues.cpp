@@ -17,12 +17,6 @@ namespace {
 // arithmetic on rectangles well away from overflow.
 constexpr double kMaxCoordinate = 16777215.0;
 
-QString &settingsFileForTesting()
-{
-    static QString path;
-    return path;
-}
-
 double positionOr100(const QString &text)
 {
     bool ok = false;
@@ -101,21 +95,6 @@ int twipsToPixels(double twips)
     return qRound(pixels);
 }
 
-int parseSaveMethod(const QString &stored)
-{
-    if (stored.isEmpty())
-        return 2;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(stored, &ok);
-    if (!ok || !std::isfinite(value))
-        return -1;
-    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        return -1;
-    if (value == 1.0 || value == 2.0 || value == 3.0)
-        return static_cast<int>(value);
-    return 2;
-}
-
 QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens)
 {
     // A window without size still has a corner that must be somewhere.
@@ -146,24 +125,9 @@ QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens)
     return QPoint(int(x), int(y));
 }
 
-double selectorNumber(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    return ok ? value : 0.0;
-}
-
 std::unique_ptr<QSettings> openSettings()
 {
-    const QString &path = settingsFileForTesting();
-    if (!path.isEmpty())
-        return std::make_unique<QSettings>(path, QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
-}
-
-void setSettingsFileForTesting(const QString &iniPath)
-{
-    settingsFileForTesting() = iniPath;
 }
 
 } // namespace lullara

@@ -21,7 +21,6 @@ inline const QString CmbNum = QStringLiteral("cmbNum");
 inline const QString CmbInterval = QStringLiteral("cmbInterval");
 inline const QString OptAll = QStringLiteral("optAll");
 inline const QString OptSel = QStringLiteral("optSel");
-inline const QString SaveMethod = QStringLiteral("SaveMethod");
 } // namespace keys
 
 constexpr int kTwipsPerPixel = 15;
@@ -53,23 +52,13 @@ RestoredChoices interpretStored(const StoredText &stored, int numCount, int inte
 QString twipsText(int pixels);            // pixels * 15 as decimal text of a float
 int twipsToPixels(double twips);          // rounded; kept within +-16777215, 0 when not finite
 
-// "SaveMethod": the filter index 1..3; 2 when empty or when a number in the
-// 16-bit range is no valid index (the dialog then opens on the text entry);
-// -1 for text that is no number or lies outside the 16-bit range.
-int parseSaveMethod(const QString &stored);
-
 // Moves a window rectangle wholly off every screen onto the nearest one;
 // a rectangle that shares at least one pixel with any screen is returned
 // unchanged. The moved window lies wholly on that screen when it fits, else
 // its top-left corner is on it. No screens: unchanged.
 QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens);
 
-// Reads a selector's text ("0.25", "5") as a number, whatever the locale;
-// 0 for text that is no number.
-double selectorNumber(const QString &text);
-
-// The settings store. Tests may point it at a file of their own.
+// The settings store: organisation and application "Lullara".
 std::unique_ptr<QSettings> openSettings();
-void setSettingsFileForTesting(const QString &iniPath);
 
 } // namespace lullara

@@ -6,10 +6,11 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/resources.h"
+#include "shell/resources.h"
 #include "names/namefile.h"
-#include "ui/fonts.h"
+#include "shell/fonts.h"
 #include "ui/mainwindow.h"
+
 
 namespace lullara {
 
@@ -23,27 +24,50 @@ void centreOnScreen(QWidget *window)
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-frmLoading::frmLoading(const Services &services, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_services(services)
+namespace {
+// The grey rule under the banner and the grey outline of the window, drawn
+// in front of the banner and the labels and letting the mouse through.
+class SplashFrame : public QWidget {
+public:
+    explicit SplashFrame(QWidget *parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(0, 49, width() - 1, 49);             // rule under the banner
+        painter.drawRect(0, 0, width() - 1, height() - 1); // the window's frame
+    }
+};
+} // namespace
+
+SplashWindow::SplashWindow(const Services &services, const QString &programDir, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_services(services), m_programDir(programDir)
 {
     initResources();
     setObjectName(QStringLiteral("frmLoading"));
+    const ClassicFonts fonts;
     setWindowTitle(QStringLiteral("Lullara"));
     setFixedSize(470, 120);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
-    setFont(uiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(fonts.font(QStringLiteral("MS Sans Serif"), 8.25));
 
-    imgSplash = new QLabel(this);
-    imgSplash->setObjectName(QStringLiteral("imgSplash"));
-    imgSplash->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
-    imgSplash->setGeometry(0, 0, 540, 50);
-    imgSplash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("imgSplash"));
+    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    banner->setGeometry(0, 0, 540, 50);
+    banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto label = [this](const char *name, const QString &text, int top, bool bold) {
+    auto label = [this, &fonts](const char *name, const QString &text, int top, bool bold) {
         auto *l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
-        l->setFont(uiFont(QStringLiteral("MS Sans Serif"), 8.25, bold));
+        l->setFont(fonts.font(QStringLiteral("MS Sans Serif"), 8.25, bold));
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::black);
         l->setPalette(pal);
@@ -51,47 +75,47 @@ frmLoading::frmLoading(const Services &services, QWidget *parent)
         l->adjustSize();
         return l;
     };
-    Label1 = label("Label1", QStringLiteral("Loading Database..."), 63, true);
-    Label3 = label("Label3", displayFileName(kBoysFile), 77, false);
-    Label2 = label("Label2", displayFileName(kGirlsFile), 91, false);
+    label("Label1", QStringLiteral("Loading Database..."), 63, true);
+    label("Label3", displayFileName(kBoysFile), 77, false);
+    label("Label2", displayFileName(kGirlsFile), 91, false);
+    auto *frame = new SplashFrame(this);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(rect());
+    frame->raise();
 
     // Closing the splash must not end the program before the main window shows.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Timer1.setInterval(10);
-    Timer1.setSingleShot(false);
-    connect(&Timer1, &QTimer::timeout, this, &frmLoading::Timer1_Timer);
-    Timer1.start();
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, &SplashWindow::openMainWindow);
+    m_timer.start();
 }
 
-void frmLoading::paintEvent(QPaintEvent *event)
+void SplashWindow::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
     m_painted = true;
-    QPainter painter(this);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(0, 49, 469, 49);             // rule under the banner
-    painter.drawRect(0, 0, width() - 1, height() - 1); // the window's frame
 }
 
-void frmLoading::Timer1_Timer()
+void SplashWindow::openMainWindow()
 {
     // The whole start-up runs inside the first tick, and only once.
-    if (m_runs > 0)
+    if (m_started)
         return;
     // Let the splash be seen for at least one paint, but never wait long for
     // a screen that does not paint it (minimised, no compositor).
     if (!m_painted && isVisible() && ++m_waitedTicks < 50)
         return;
-    ++m_runs;
-    Timer1.stop();
-    auto *main = new frmRandom(m_services);
+    m_started = true;
+    m_timer.stop();
+    auto *main = new MainWindow(m_services, m_programDir);
     main->setAttribute(Qt::WA_DeleteOnClose);
     m_main = main;
     main->setSplash(this);
     if (m_beforeLoad)
         m_beforeLoad(main);
-    if (!main->Form_Load())
+    if (!main->load())
         return; // the program is ending; the main window is never shown
     main->show();
     close();

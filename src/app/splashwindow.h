@@ -1,6 +1,6 @@
 #pragma once
-// frmLoading, the splash window: shown at start-up while the main window is
-// created and the name lists are read.
+// The splash window: shown at start-up while the main window is created and
+// the name lists are read.
 
 #include <QPointer>
 #include <QTimer>
@@ -10,38 +10,31 @@
 #include "shell/services.h"
 #include "ui/mainwindow.h"
 
-class QLabel;
-
 namespace lullara {
 
-
-
-class frmLoading : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmLoading(const Services &services, QWidget *parent = nullptr);
+    // `programDir`: the folder of the bundled name files and pictures.
+    SplashWindow(const Services &services, const QString &programDir, QWidget *parent = nullptr);
 
-    QLabel *imgSplash;
-    QLabel *Label1, *Label2, *Label3;
-    QTimer Timer1;
-
-    // The main window, once the tick has created it.
-    frmRandom *mainWindow() const { return m_main; }
-    // How many times the start-up sequence has run (never more than once).
-    int sequenceRuns() const { return m_runs; }
-    // Lets tests prepare the main window before it loads (program folder).
-    void setBeforeLoad(std::function<void(frmRandom *)> hook) { m_beforeLoad = std::move(hook); }
-
-    void Timer1_Timer();
+    // The main window, once the start-up has created it.
+    MainWindow *mainWindow() const { return m_main; }
+    // Lets tests prepare the main window before it loads.
+    void setBeforeLoad(std::function<void(MainWindow *)> hook) { m_beforeLoad = std::move(hook); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void openMainWindow();
+
     Services m_services;
-    QPointer<frmRandom> m_main;
-    std::function<void(frmRandom *)> m_beforeLoad;
-    int m_runs = 0;
+    QString m_programDir;
+    QTimer m_timer;
+    QPointer<MainWindow> m_main;
+    std::function<void(MainWindow *)> m_beforeLoad;
+    bool m_started = false;
     bool m_painted = false;
     int m_waitedTicks = 0;
 };

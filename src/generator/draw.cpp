@@ -1,5 +1,7 @@
 #include "draw.h"
 
+#include <QLocale>
+#include <QString>
 #include <chrono>
 #include <cmath>
 
@@ -26,6 +28,13 @@ int drawPosition(int count, float r)
     if (position >= span)
         return count - 1;
     return static_cast<int>(position);
+}
+
+double selectorNumber(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    return ok ? value : 0.0;
 }
 
 std::uint64_t splitMix64(std::uint64_t x)

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class QString;
+
 namespace lullara {
 
 // The position drawn from a list of `count` entries for a random value r in
@@ -12,6 +14,10 @@ namespace lullara {
 // list) the result is count - 1. With fewer than two entries there is no
 // valid draw: the result is -1 and the caller skips the draw for that tick.
 int drawPosition(int count, float r);
+
+// Reads a selector's text ("0.25", "5") as a number, whatever the locale;
+// 0 for text that is no number.
+double selectorNumber(const QString &text);
 
 // SplitMix64: mixes a seed into well-spread 64 bits.
 std::uint64_t splitMix64(std::uint64_t x);

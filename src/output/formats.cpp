@@ -1,6 +1,9 @@
 #include "formats.h"
 
+#include <QLocale>
 #include <QUrl>
+#include <cmath>
+#include <limits>
 
 #ifndef LULLARA_VERSION_MAJOR
 #define LULLARA_VERSION_MAJOR 2
@@ -10,6 +13,22 @@
 #endif
 
 namespace lullara {
+
+int parseSaveMethod(const QString &stored)
+{
+    if (stored.isEmpty())
+        return 2;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(stored, &ok);
+    if (!ok || !std::isfinite(value))
+        return -1;
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return -1;
+    if (value == 1.0 || value == 2.0 || value == 3.0)
+        return static_cast<int>(value);
+    return 2;
+}
+
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "shell/aboutwindow.h"
 
-#include "app/resources.h"
+#include "shell/resources.h"
 #include "shell/executelink.h"
 
-#include <QCloseEvent>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,8 +19,6 @@
 namespace lullara {
 
 namespace {
-
-QPointer<AboutWindow> s_open;
 
 const QColor kGrey(128, 128, 128);
 
@@ -176,8 +173,6 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
 
     load();
     cmdExit->setFocus();
-    if (!s_open)
-        s_open = this;
 }
 
 AboutWindow::~AboutWindow() = default;
@@ -191,25 +186,14 @@ void AboutWindow::load()
     txtDec->setPlainText(aboutText());
 }
 
-AboutWindow *AboutWindow::openWindow()
+void AboutWindow::bringToFront()
 {
-    return s_open.data();
-}
-
-AboutWindow *AboutWindow::showFor(const Services &services, QWidget *owner)
-{
-    AboutWindow *window = s_open.data();
-    if (!window) {
-        window = new AboutWindow(services, owner);
-        s_open = window;
-    }
-    if (window->isMinimized())
-        window->showNormal();
+    if (isMinimized())
+        showNormal();
     else
-        window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+        show();
+    raise();
+    activateWindow();
 }
 
 void AboutWindow::showEvent(QShowEvent *event)
@@ -226,13 +210,6 @@ void AboutWindow::showEvent(QShowEvent *event)
         }
     }
     cmdExit->setFocus();
-}
-
-void AboutWindow::closeEvent(QCloseEvent *event)
-{
-    QWidget::closeEvent(event);
-    if (event->isAccepted() && s_open == this)
-        s_open = nullptr; // a new request opens a fresh window
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent *event)

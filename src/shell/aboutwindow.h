@@ -1,7 +1,7 @@
 #pragma once
 // The About window `frmAbout`: a small borderless window that tells who made
 // the program and links to the maker's web site. It belongs to the main
-// window (stays in front of it, closes with it) and exists once at most.
+// window (stays in front of it, closes with it); the owner keeps one at most.
 
 #include "shell/services.h"
 
@@ -21,11 +21,8 @@ public:
     AboutWindow(const Services &services, QWidget *owner);
     ~AboutWindow() override;
 
-    // Opens the About window for `owner`, or brings the open one to the
-    // front; there is never a second copy. Returns the window.
-    static AboutWindow *showFor(const Services &services, QWidget *owner);
-    // The open About window, if any.
-    static AboutWindow *openWindow();
+    // Shows the window, or brings it back to the front when it is open.
+    void bringToFront();
 
     // The fourteen lines shown in txtDec, joined by CR LF.
     static QString aboutText();
@@ -46,7 +43,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void load();

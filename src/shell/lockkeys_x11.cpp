@@ -2,7 +2,7 @@
 // define macros such as None, Bool and Status that clash with Qt, so they
 // come last and nothing follows them.
 
-#include "shell/services.h"
+#include "shell/lockkeys.h"
 
 #if defined(LULLARA_HAVE_X11)
 
@@ -10,6 +10,7 @@
 #include <qguiapplication_platform.h>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 #if QT_CONFIG(xcb)
@@ -45,7 +46,12 @@ unsigned int indicatorBit(Display *display, const char *name, unsigned int fallb
 
 } // namespace
 
-std::optional<bool> x11LockKeyOn(Shell::LockKey key)
+struct LockKeyReader::State : IndicatorReading {};
+
+LockKeyReader::LockKeyReader() : d(std::make_unique<State>()) {}
+LockKeyReader::~LockKeyReader() = default;
+
+std::optional<bool> LockKeyReader::read(Shell::LockKey key)
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display *display = x11 ? x11->display() : nullptr;
@@ -57,7 +63,7 @@ std::optional<bool> x11LockKeyOn(Shell::LockKey key)
     // server). Which bit is which is looked up far more rarely, in case a new
     // keyboard map numbers them differently.
     using Clock = std::chrono::steady_clock;
-    static IndicatorReading reading;
+    IndicatorReading &reading = *d;
     const Clock::time_point now = Clock::now();
     if (reading.display != display || now - reading.bitsRead > std::chrono::minutes(1)) {
         reading.display = display;
@@ -92,8 +98,21 @@ std::optional<bool> x11LockKeyOn(Shell::LockKey key)
 #else
 
 namespace lullara::detail {
-std::optional<bool> x11LockKeyOn(Shell::LockKey) { return std::nullopt; }
+struct LockKeyReader::State {};
+LockKeyReader::LockKeyReader() : d(std::make_unique<State>()) {}
+LockKeyReader::~LockKeyReader() = default;
+std::optional<bool> LockKeyReader::read(Shell::LockKey) { return std::nullopt; }
 } // namespace lullara::detail
 
 #endif // QT_CONFIG(xcb)
+
+#else
+
+namespace lullara::detail {
+struct LockKeyReader::State {};
+LockKeyReader::LockKeyReader() : d(std::make_unique<State>()) {}
+LockKeyReader::~LockKeyReader() = default;
+std::optional<bool> LockKeyReader::read(Shell::LockKey) { return std::nullopt; }
+} // namespace lullara::detail
+
 #endif // LULLARA_HAVE_X11

@@ -1,5 +1,6 @@
 #include "shell/realservices.h"
 
+#include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
@@ -28,9 +29,6 @@ namespace detail {
 // realservices_win.cpp
 OpenResult windowsOpenLink(const QString &link);
 std::optional<bool> windowsLockKeyOn(Shell::LockKey key);
-#elif defined(LULLARA_HAVE_X11)
-// lockkeys_x11.cpp
-std::optional<bool> x11LockKeyOn(Shell::LockKey key);
 #endif
 } // namespace detail
 
@@ -165,25 +163,11 @@ QUrl urlForLink(const QString &link)
     return url;
 }
 
-// The id of the desktop entry the user chose for a MIME type.
-QString defaultDesktopEntry(const QString &mimeType)
+// The id of the desktop entry the user chose for a MIME type, from the
+// output of `xdg-mime query default`.
+QString desktopEntryId(const QByteArray &answer)
 {
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty())
-        return {};
-    QProcess query;
-    query.setStandardInputFile(QProcess::nullDevice());
-    query.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
-    if (!query.waitForFinished(10000)) {
-        query.kill();
-        query.waitForFinished(1000);
-        return {};
-    }
-    if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
-        return {};
-    const QString answer = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-    return answer.section(QLatin1Char(';'), 0, 0).trimmed();
+    return QString::fromLocal8Bit(answer).trimmed().section(QLatin1Char(';'), 0, 0).trimmed();
 }
 
 QString locateDesktopFile(const QString &id)
@@ -383,41 +367,78 @@ void RealShell::openLink(const QString &link, std::function<void(OpenResult)> do
 #endif
 }
 
-OpenResult RealShell::openTextFile(const QString &path)
+void RealShell::openTextFile(const QString &path, std::function<void(OpenResult)> done)
 {
 #if defined(Q_OS_WIN)
     // The path goes over as one argument; QProcess quotes it.
     if (QProcess::startDetached(QStringLiteral("notepad.exe"), {QDir::toNativeSeparators(path)}))
-        return {};
-    return OpenResult{false, kCannotStart};
+        done(OpenResult{});
+    else
+        done(OpenResult{false, kCannotStart});
 #else
-    // The desktop's viewer for plain text, not the one for the file's extension.
-    const QString id = defaultDesktopEntry(QStringLiteral("text/plain"));
-    if (!id.isEmpty()) {
-        const QString desktopFile = locateDesktopFile(id);
-        if (!desktopFile.isEmpty()) {
-            if (const auto entry = readDesktopEntry(desktopFile)) {
-                QStringList command = expandDesktopExec(entry->exec, path);
-                if (!command.isEmpty() && entry->terminal) {
-                    const QString terminal =
-                        QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
-                    if (terminal.isEmpty())
-                        command.clear();
-                    else
-                        command = QStringList{terminal, QStringLiteral("-e")} + command;
+    // The desktop's viewer for plain text, not the one for the file's
+    // extension. Asking which one it is takes a child process; its answer
+    // comes back later, so the window never waits for it.
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty()) {
+        launchTextViewer(QString(), path, std::move(done));
+        return;
+    }
+    auto *query = new QProcess;
+    query->setStandardInputFile(QProcess::nullDevice());
+    query->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [this, query, path, done = std::move(done), answered](const QString &id) mutable {
+        if (*answered)
+            return;
+        *answered = true;
+        query->deleteLater();
+        launchTextViewer(id, path, std::move(done));
+    };
+    QObject::connect(query, &QProcess::finished, query,
+                     [query, answer](int exitCode, QProcess::ExitStatus status) mutable {
+                         const bool ok = status == QProcess::NormalExit && exitCode == 0;
+                         answer(ok ? desktopEntryId(query->readAllStandardOutput()) : QString());
+                     });
+    QObject::connect(query, &QProcess::errorOccurred, query, [answer](QProcess::ProcessError error) mutable {
+        if (error == QProcess::FailedToStart)
+            answer(QString());
+    });
+    m_running.append(query);
+    query->start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/plain")});
+#endif
+}
+
+void RealShell::launchTextViewer(const QString &desktopId, const QString &path,
+                                 std::function<void(OpenResult)> done)
+{
+#if !defined(Q_OS_WIN)
+    const QString desktopFile = desktopId.isEmpty() ? QString() : locateDesktopFile(desktopId);
+    if (!desktopFile.isEmpty()) {
+        if (const auto entry = readDesktopEntry(desktopFile)) {
+            QStringList command = expandDesktopExec(entry->exec, path);
+            if (!command.isEmpty() && entry->terminal) {
+                const QString terminal = QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
+                if (terminal.isEmpty()) {
+                    // A viewer that needs a terminal, and no terminal to run it in.
+                    done(OpenResult{false, kCannotStart});
+                    return;
                 }
-                if (!command.isEmpty()
-                    && QProcess::startDetached(command.first(), command.mid(1)))
-                    return {};
+                command = QStringList{terminal, QStringLiteral("-e")} + command;
+            }
+            if (!command.isEmpty() && QProcess::startDetached(command.first(), command.mid(1))) {
+                done(OpenResult{});
+                return;
             }
         }
     }
-    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (!xdgOpen.isEmpty() && QProcess::startDetached(xdgOpen, {path}))
-        return {};
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        return {};
-    return OpenResult{false, kCannotStart};
+    // The desktop's general launcher, whose exit status tells whether it
+    // found a program for the file.
+    openLink(path, std::move(done));
+#else
+    Q_UNUSED(desktopId);
+    Q_UNUSED(path);
+    done(OpenResult{false, kCannotStart});
 #endif
 }
 
@@ -498,12 +519,24 @@ std::optional<bool> RealShell::lockKeyOn(LockKey key)
     return detail::windowsLockKeyOn(key);
 #elif defined(LULLARA_HAVE_X11)
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        return detail::x11LockKeyOn(key);
+        return m_lockKeys.read(key);
     return std::nullopt;
 #else
     Q_UNUSED(key);
     return std::nullopt;
 #endif
+}
+
+// ----------------------------------------------------------- clipboard
+
+void RealClipboard::clear()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void RealClipboard::setText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }
 
 // ---------------------------------------------------------------- halt

@@ -3,6 +3,7 @@
 // Save As dialog, the platform's launcher for links and text files, window
 // moves, lock-key states, the printer and the immediate halt.
 
+#include "shell/lockkeys.h"
 #include "shell/printing.h"
 #include "shell/services.h"
 
@@ -41,15 +42,24 @@ public:
     // anything else fails with that status; 127 when it cannot be started).
     void openLink(const QString &link, std::function<void(OpenResult)> done) override;
     // Opens the file in the desktop's default viewer for plain text, whatever
-    // its extension (Notepad on Windows).
-    OpenResult openTextFile(const QString &path) override;
+    // its extension (Notepad on Windows). Never blocks the GUI thread; a
+    // viewer that cannot be started is reported as a failure.
+    void openTextFile(const QString &path, std::function<void(OpenResult)> done) override;
     // The window system's own move; where there is none, the window follows
     // the mouse until the button is released.
     void moveWindow(QWidget *window) override;
     std::optional<bool> lockKeyOn(LockKey key) override;
 
 private:
+    void launchTextViewer(const QString &desktopId, const QString &path, std::function<void(OpenResult)> done);
     QList<QPointer<QProcess>> m_running; // launchers that have not answered yet
+    detail::LockKeyReader m_lockKeys;
+};
+
+class RealClipboard : public Clipboard {
+public:
+    void clear() override;
+    void setText(const QString &text) override;
 };
 
 // Ends the process at once: no destructors, no exit handlers, nothing stored.
@@ -64,7 +74,8 @@ struct RealServices {
     RealShell shell;
     QtPrinter printer;
     RealHalt halt;
-    Services services() { return Services{&dialogs, &shell, &printer, &halt}; }
+    RealClipboard clipboard;
+    Services services() { return Services{&dialogs, &shell, &printer, &halt, &clipboard}; }
 };
 
 // The command line of a desktop entry's Exec key for opening `file`: the

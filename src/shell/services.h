@@ -55,8 +55,9 @@ public:
     // Hand a link (web address, mailto: link or a file path) to the desktop.
     // `done` is called exactly once, possibly later, on the GUI thread.
     virtual void openLink(const QString &link, std::function<void(OpenResult)> done) = 0;
-    // Open a saved text file in the platform's text viewer.
-    virtual OpenResult openTextFile(const QString &path) = 0;
+    // Open a saved text file in the platform's text viewer. `done` is
+    // called exactly once, possibly later, on the GUI thread.
+    virtual void openTextFile(const QString &path, std::function<void(OpenResult)> done) = 0;
     // Move a borderless window with the mouse, as a title bar would.
     virtual void moveWindow(QWidget *window) = 0;
     enum class LockKey { Caps, Scroll, Num };
@@ -76,6 +77,14 @@ public:
     virtual std::optional<PrintError> print(const QStringList &lines) = 0;
 };
 
+// The system clipboard's text.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual void setText(const QString &text) = 0;
+};
+
 // Ends the program at once with a failure exit status, without running the
 // main window's close step. The test double records the call instead.
 class Halt {
@@ -89,6 +98,7 @@ struct Services {
     Shell *shell = nullptr;
     Printer *printer = nullptr;
     Halt *halt = nullptr;
+    Clipboard *clipboard = nullptr;
 };
 
 } // namespace lullara

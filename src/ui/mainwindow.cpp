@@ -15,12 +15,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QScreen>
+#include <QSettings>
 #include <QToolButton>
+#include <cmath>
 
-#include "app/resources.h"
+#include "app/settingsvalues.h"
 #include "output/formats.h"
+#include "shell/aboutwindow.h"
+#include "shell/executelink.h"
+#include "shell/resources.h"
 #include "ui/clicklabel.h"
-#include "ui/fonts.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
 #include "ui/statusbar.h"
@@ -70,11 +75,12 @@ void describe(QWidget *w, const QString &name, const QString &description = {})
 
 } // namespace
 
-frmRandom::frmRandom(const Services &services, QWidget *parent)
+MainWindow::MainWindow(const Services &services, const QString &programDir, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_services(services), m_programDir(QCoreApplication::applicationDirPath())
+      m_services(services), m_names(programDir, this), m_rows(this),
+      m_lottery(&m_names, &m_rows, services.dialogs, this), m_output(&m_rows, services, this)
 {
     initResources();
     setObjectName(QStringLiteral("frmRandom"));
@@ -87,142 +93,144 @@ frmRandom::frmRandom(const Services &services, QWidget *parent)
         icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFixedSize(577, 562);
-    setFont(uiFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(m_fonts.font(QStringLiteral("MS Sans Serif"), 8));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    imglstDocument.insert(QStringLiteral("Doc"), QIcon(QStringLiteral(":/pictures/doc.png")));
-    imglstDocument.insert(QStringLiteral("men"), QIcon(QStringLiteral(":/pictures/men.png")));
-    imglstDocument.insert(QStringLiteral("women"), QIcon(QStringLiteral(":/pictures/women.png")));
-    handCursor = QCursor(QPixmap(QStringLiteral(":/pictures/hand.png")), 4, 0);
+    m_rows.setIcons({{QStringLiteral("Doc"), QIcon(QStringLiteral(":/pictures/doc.png"))},
+                     {QStringLiteral("men"), QIcon(QStringLiteral(":/pictures/men.png"))},
+                     {QStringLiteral("women"), QIcon(QStringLiteral(":/pictures/women.png"))}});
+    m_handPointer = QCursor(QPixmap(QStringLiteral(":/pictures/hand.png")), 4, 0);
     if (QPixmap(QStringLiteral(":/pictures/hand.png")).isNull())
-        handCursor = QCursor(Qt::PointingHandCursor);
+        m_handPointer = QCursor(Qt::PointingHandCursor);
 
-    m_random = [this] { return m_lottery.next(); };
-    m_clock = [] { return QDateTime::currentDateTime(); };
+    m_lottery.setDialogParent(this);
+    m_output.setDialogParent(this);
+    m_output.setPictureChoice(programDir, [this] { return m_lottery.gender() == Gender::Boys; });
 
     buildControls();
     buildMenu();
     buildTabOrder();
+    bindCore();
 }
 
-frmRandom::~frmRandom() = default;
+MainWindow::~MainWindow() = default;
 
-void frmRandom::buildControls()
+void MainWindow::buildControls()
 {
-    const QFont terminal6 = uiFont(QStringLiteral("Terminal"), 6, true);
-    const QFont arial11b = uiFont(QStringLiteral("Arial"), 11.25, true);
-    const QFont sans8b = uiFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
+    const QFont arial11b = m_fonts.font(QStringLiteral("Arial"), 11.25, true);
+    const QFont sans8b = m_fonts.font(QStringLiteral("MS Sans Serif"), 8.25, true);
 
     // Side picture.
-    imgLogo = new ClickLabel(this);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(0, 0, 50, 540);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/side.png")));
-    imgLogo->setFocusPolicy(Qt::StrongFocus);
-    describe(imgLogo, QStringLiteral("About Lullara"), QStringLiteral("Opens the About window"));
-    connect(imgLogo, &ClickLabel::clicked, this, &frmRandom::imgLogo_Click);
+    m_sidePicture = new ClickLabel(this);
+    m_sidePicture->setObjectName(QStringLiteral("imgLogo"));
+    m_sidePicture->setGeometry(0, 0, 50, 540);
+    m_sidePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/side.png")));
+    m_sidePicture->setFocusPolicy(Qt::StrongFocus);
+    describe(m_sidePicture, QStringLiteral("About Lullara"), QStringLiteral("Opens the About window"));
+    connect(m_sidePicture, &ClickLabel::clicked, this, &MainWindow::showAbout);
 
     // Boys' and girls' frames.
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(63, 9, 169, 135);
-    Frame3 = new QGroupBox(this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Frame3->setGeometry(399, 9, 169, 135);
+    m_boysFrame = new QGroupBox(this);
+    m_boysFrame->setObjectName(QStringLiteral("Frame2"));
+    m_boysFrame->setGeometry(63, 9, 169, 135);
+    m_girlsFrame = new QGroupBox(this);
+    m_girlsFrame->setObjectName(QStringLiteral("Frame3"));
+    m_girlsFrame->setGeometry(399, 9, 169, 135);
 
-    lstBoys = new NameBox(Frame2);
-    lstBoys->setObjectName(QStringLiteral("lstBoys"));
-    lstBoys->setGeometry(8, 21, 153, 103);
-    describe(lstBoys, QStringLiteral("Boys' names"));
-    lstGirls = new NameBox(Frame3);
-    lstGirls->setObjectName(QStringLiteral("lstGirls"));
-    lstGirls->setGeometry(8, 21, 153, 103);
-    describe(lstGirls, QStringLiteral("Girls' names"));
-    for (auto [box, who] : {std::pair{lstBoys, QStringLiteral("boys'")}, std::pair{lstGirls, QStringLiteral("girls'")}}) {
+    m_boysBox = new NameBox(m_boysFrame);
+    m_boysBox->setObjectName(QStringLiteral("lstBoys"));
+    m_boysBox->setGeometry(8, 21, 153, 103);
+    describe(m_boysBox, QStringLiteral("Boys' names"));
+    m_girlsBox = new NameBox(m_girlsFrame);
+    m_girlsBox->setObjectName(QStringLiteral("lstGirls"));
+    m_girlsBox->setGeometry(8, 21, 153, 103);
+    describe(m_girlsBox, QStringLiteral("Girls' names"));
+    for (auto [box, who] : {std::pair{m_boysBox, QStringLiteral("boys'")}, std::pair{m_girlsBox, QStringLiteral("girls'")}}) {
         box->view()->setAccessibleName(QStringLiteral("List of ") + who + QStringLiteral(" names"));
         box->field()->setAccessibleName(QStringLiteral("Chosen ") + who + QStringLiteral(" name"));
     }
-    connect(lstBoys, &NameBox::clicked, this, &frmRandom::lstBoys_Click);
-    connect(lstGirls, &NameBox::clicked, this, &frmRandom::lstGirls_Click);
+    m_boysBox->setList(m_names.boys());
+    m_girlsBox->setList(m_names.girls());
 
-    optBoys = new QRadioButton(QStringLiteral("BOY"), Frame2);
-    optBoys->setObjectName(QStringLiteral("optBoys"));
-    optBoys->setGeometry(14, 0, 57, 21);
-    optBoys->setFont(arial11b);
-    optBoys->setAutoFillBackground(true);
-    optBoys->setChecked(true);
-    describe(optBoys, QStringLiteral("Boy"), QStringLiteral("Draw names from the boys' list"));
-    optGirls = new QRadioButton(QStringLiteral("GiRL"), Frame3);
-    optGirls->setObjectName(QStringLiteral("optGirls"));
-    optGirls->setGeometry(98, -1, 63, 21);
-    optGirls->setFont(arial11b);
-    optGirls->setAutoFillBackground(true);
-    describe(optGirls, QStringLiteral("Girl"), QStringLiteral("Draw names from the girls' list"));
+    m_boysOption = new QRadioButton(QStringLiteral("BOY"), m_boysFrame);
+    m_boysOption->setObjectName(QStringLiteral("optBoys"));
+    m_boysOption->setGeometry(14, 0, 57, 21);
+    m_boysOption->setFont(arial11b);
+    m_boysOption->setAutoFillBackground(true);
+    m_boysOption->setChecked(true);
+    describe(m_boysOption, QStringLiteral("Boy"), QStringLiteral("Draw names from the boys' list"));
+    m_girlsOption = new QRadioButton(QStringLiteral("GiRL"), m_girlsFrame);
+    m_girlsOption->setObjectName(QStringLiteral("optGirls"));
+    m_girlsOption->setGeometry(98, -1, 63, 21);
+    m_girlsOption->setFont(arial11b);
+    m_girlsOption->setAutoFillBackground(true);
+    describe(m_girlsOption, QStringLiteral("Girl"), QStringLiteral("Draw names from the girls' list"));
     // The two buttons sit in different frames; one group keeps them a pair.
     auto *genderGroup = new QButtonGroup(this);
-    genderGroup->addButton(optBoys);
-    genderGroup->addButton(optGirls);
-    connect(optBoys, &QRadioButton::clicked, this, &frmRandom::optBoys_Click);
-    connect(optGirls, &QRadioButton::clicked, this, &frmRandom::optGirls_Click);
+    genderGroup->addButton(m_boysOption);
+    genderGroup->addButton(m_girlsOption);
+    connect(m_boysOption, &QRadioButton::clicked, this, [this] { m_lottery.setGender(Gender::Boys); });
+    connect(m_girlsOption, &QRadioButton::clicked, this, [this] { m_lottery.setGender(Gender::Girls); });
 
-    cmdBoysAdd = makeButton(Frame2, "cmdBoysAdd", QStringLiteral(".add"), QRect(193 - 63, 0, 33, 17));
-    cmdGirlsAdd = makeButton(Frame3, "cmdGirlsAdd", QStringLiteral(".add"), QRect(409 - 399, 0, 33, 17));
-    for (QPushButton *b : {cmdBoysAdd, cmdGirlsAdd})
+    m_addBoyButton = makeButton(m_boysFrame, "cmdBoysAdd", QStringLiteral(".add"), QRect(193 - 63, 0, 33, 17));
+    m_addGirlButton = makeButton(m_girlsFrame, "cmdGirlsAdd", QStringLiteral(".add"), QRect(409 - 399, 0, 33, 17));
+    for (QPushButton *b : {m_addBoyButton, m_addGirlButton})
         b->setFont(terminal6);
-    describe(cmdBoysAdd, QStringLiteral("Add boy's name"), QStringLiteral("Adds the chosen boy's name to the generated list"));
-    describe(cmdGirlsAdd, QStringLiteral("Add girl's name"), QStringLiteral("Adds the chosen girl's name to the generated list"));
-    connect(cmdBoysAdd, &QPushButton::clicked, this, &frmRandom::cmdBoysAdd_Click);
-    connect(cmdGirlsAdd, &QPushButton::clicked, this, &frmRandom::cmdGirlsAdd_Click);
+    describe(m_addBoyButton, QStringLiteral("Add boy's name"), QStringLiteral("Adds the chosen boy's name to the generated list"));
+    describe(m_addGirlButton, QStringLiteral("Add girl's name"), QStringLiteral("Adds the chosen girl's name to the generated list"));
+    connect(m_addBoyButton, &QPushButton::clicked, this, [this] { m_lottery.addByHand(Gender::Boys); });
+    connect(m_addGirlButton, &QPushButton::clicked, this, [this] { m_lottery.addByHand(Gender::Girls); });
 
     // Counters between the frames, each one text line high; showDrawnNumber()
     // and showDrawnName() place them.
-    lblNumber = makeLabel(this, "lblNumber", QStringLiteral("0000"), QPoint(294, 23));
-    lblNumber->setFont(uiFont(QStringLiteral("Times New Roman"), 15.75));
-    lblNumber->setAlignment(Qt::AlignCenter);
-    lblNumber->adjustSize();
-    lblNumber->clear(); // shown again through showDrawnNumber(), which places it
+    m_numberLabel = makeLabel(this, "lblNumber", QStringLiteral("0000"), QPoint(294, 23));
+    m_numberLabel->setFont(m_fonts.font(QStringLiteral("Times New Roman"), 15.75));
+    m_numberLabel->setAlignment(Qt::AlignCenter);
+    m_numberLabel->adjustSize();
+    m_numberLabel->clear(); // shown again through showDrawnNumber(), which places it
     showDrawnNumber(QStringLiteral("0000"));
-    describe(lblNumber, QStringLiteral("Drawn number"));
-    lblSname = makeLabel(this, "lblSname", QStringLiteral("......"), QPoint(292, 45));
-    lblSname->setFont(uiFont(QStringLiteral("Verdana"), 15.75, true));
-    lblSname->setAlignment(Qt::AlignCenter);
-    lblSname->adjustSize();
+    describe(m_numberLabel, QStringLiteral("Drawn number"));
+    m_nameLabel = makeLabel(this, "lblSname", QStringLiteral("......"), QPoint(292, 45));
+    m_nameLabel->setFont(m_fonts.font(QStringLiteral("Verdana"), 15.75, true));
+    m_nameLabel->setAlignment(Qt::AlignCenter);
+    m_nameLabel->adjustSize();
     {
-        QPalette pal = lblSname->palette();
+        QPalette pal = m_nameLabel->palette();
         pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-        lblSname->setPalette(pal);
+        m_nameLabel->setPalette(pal);
     }
-    lblSname->clear();
+    m_nameLabel->clear();
     showDrawnName(QStringLiteral("......"));
-    describe(lblSname, QStringLiteral("Drawn name"));
+    describe(m_nameLabel, QStringLiteral("Drawn name"));
 
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Create names:"), QPoint(257, 99));
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Timer interval:"), QPoint(257, 123));
-    cmbNamesNum = new QComboBox(this);
-    cmbNamesNum->setObjectName(QStringLiteral("cmbNamesNum"));
+    m_wantedLabel = makeLabel(this, "Label2", QStringLiteral("Create names:"), QPoint(257, 99));
+    m_intervalLabel = makeLabel(this, "Label5", QStringLiteral("Timer interval:"), QPoint(257, 123));
+    m_wantedSelector = new QComboBox(this);
+    m_wantedSelector->setObjectName(QStringLiteral("cmbNamesNum"));
     // A little wider than the classic 41 pixels: this style's drop-down arrow
     // is wider, and "0.25" must show whole.
-    cmbNamesNum->setGeometry(329, 95, 52, 21);
-    cmbLotteryInterval = new QComboBox(this);
-    cmbLotteryInterval->setObjectName(QStringLiteral("cmbLotteryInterval"));
-    cmbLotteryInterval->setGeometry(329, 119, 52, 21);
-    for (QComboBox *c : {cmbNamesNum, cmbLotteryInterval}) {
+    m_wantedSelector->setGeometry(329, 95, 52, 21);
+    m_intervalSelector = new QComboBox(this);
+    m_intervalSelector->setObjectName(QStringLiteral("cmbLotteryInterval"));
+    m_intervalSelector->setGeometry(329, 119, 52, 21);
+    for (QComboBox *c : {m_wantedSelector, m_intervalSelector}) {
         c->setMaxVisibleItems(12);
         c->view()->setMinimumWidth(60);
     }
-    describe(cmbNamesNum, QStringLiteral("Create names"), QStringLiteral("How many names a run creates"));
-    describe(cmbLotteryInterval, QStringLiteral("Timer interval"), QStringLiteral("Seconds between two added names"));
-    Label2->setBuddy(cmbNamesNum);
-    Label5->setBuddy(cmbLotteryInterval);
+    describe(m_wantedSelector, QStringLiteral("Create names"), QStringLiteral("How many names a run creates"));
+    describe(m_intervalSelector, QStringLiteral("Timer interval"), QStringLiteral("Seconds between two added names"));
+    m_wantedLabel->setBuddy(m_wantedSelector);
+    m_intervalLabel->setBuddy(m_intervalSelector);
 
     // First-letter frame.
-    Frame1 = new QGroupBox(QStringLiteral("Only choose/show name that start with :"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(63, 154, 505, 57);
+    m_letterFrame = new QGroupBox(QStringLiteral("Only choose/show name that start with :"), this);
+    m_letterFrame->setObjectName(QStringLiteral("Frame1"));
+    m_letterFrame->setGeometry(63, 154, 505, 57);
     for (int i = 0; i < 26; ++i) {
         const QString letter(QChar(u'A' + i));
-        auto *b = new QRadioButton(letter, Frame1);
+        auto *b = new QRadioButton(letter, m_letterFrame);
         b->setObjectName(QStringLiteral("optLet%1").arg(i));
         b->setFont(terminal6);
         if (i <= 16)
@@ -230,83 +238,83 @@ void frmRandom::buildControls()
         else
             b->setGeometry(7 + 28 * (i - 17), 35, 29, 15);
         describe(b, QStringLiteral("Names starting with ") + letter);
-        connect(b, &QRadioButton::clicked, this, [this, i] { optLet_Click(i); });
-        optLet[static_cast<size_t>(i)] = b;
+        connect(b, &QRadioButton::clicked, this, [this, letter] { chooseLetter(letter); });
+        m_letterOptions[static_cast<size_t>(i)] = b;
     }
-    optLetAll = new QRadioButton(QStringLiteral("All"), Frame1);
-    optLetAll->setObjectName(QStringLiteral("optLetAll"));
-    optLetAll->setGeometry(455, 35, 43, 15);
-    optLetAll->setFont(terminal6);
-    describe(optLetAll, QStringLiteral("All names"));
-    connect(optLetAll, &QRadioButton::clicked, this, &frmRandom::optLetAll_Click);
-    txtLet = new QLineEdit(QStringLiteral("All"), Frame1);
-    txtLet->setObjectName(QStringLiteral("txtLet"));
-    txtLet->setGeometry(462, 0, 29, 12);
-    txtLet->setFont(uiFont(QStringLiteral("Terminal"), 9));
-    txtLet->setAlignment(Qt::AlignCenter);
-    txtLet->setReadOnly(true);
-    txtLet->setFrame(false);
-    txtLet->setFocusPolicy(Qt::NoFocus);
-    txtLet->setTextMargins(0, 0, 0, 0);
-    txtLet->setBackgroundRole(QPalette::Button);
+    m_allOption = new QRadioButton(QStringLiteral("All"), m_letterFrame);
+    m_allOption->setObjectName(QStringLiteral("optLetAll"));
+    m_allOption->setGeometry(455, 35, 43, 15);
+    m_allOption->setFont(terminal6);
+    describe(m_allOption, QStringLiteral("All names"));
+    connect(m_allOption, &QRadioButton::clicked, this, [this] { chooseLetter(QStringLiteral("All")); });
+    m_letterDisplay = new QLineEdit(QStringLiteral("All"), m_letterFrame);
+    m_letterDisplay->setObjectName(QStringLiteral("txtLet"));
+    m_letterDisplay->setGeometry(462, 0, 29, 12);
+    m_letterDisplay->setFont(m_fonts.font(QStringLiteral("Terminal"), 9));
+    m_letterDisplay->setAlignment(Qt::AlignCenter);
+    m_letterDisplay->setReadOnly(true);
+    m_letterDisplay->setFrame(false);
+    m_letterDisplay->setFocusPolicy(Qt::NoFocus);
+    m_letterDisplay->setTextMargins(0, 0, 0, 0);
+    m_letterDisplay->setBackgroundRole(QPalette::Button);
     {
-        QPalette pal = txtLet->palette();
+        QPalette pal = m_letterDisplay->palette();
         pal.setColor(QPalette::Base, pal.color(QPalette::Button));
-        txtLet->setPalette(pal);
+        m_letterDisplay->setPalette(pal);
     }
-    describe(txtLet, QStringLiteral("Letter in force"));
+    describe(m_letterDisplay, QStringLiteral("Letter in force"));
 
     // Generated-list frame.
-    Fram5 = new QGroupBox(this);
-    Fram5->setObjectName(QStringLiteral("Fram5"));
-    Fram5->setGeometry(63, 217, 505, 307);
-    lstGenerator = new GeneratedList(Fram5);
-    lstGenerator->setObjectName(QStringLiteral("lstGenerator"));
-    lstGenerator->setGeometry(7, 21, 333, 278);
-    lstGenerator->setFont(uiFont(QStringLiteral("Verdana"), 8.25));
-    lstGenerator->setImageList(imglstDocument);
-    describe(lstGenerator, QStringLiteral("Generated names"), QStringLiteral("Tick names to save or copy only those"));
+    m_listFrame = new QGroupBox(this);
+    m_listFrame->setObjectName(QStringLiteral("Fram5"));
+    m_listFrame->setGeometry(63, 217, 505, 307);
+    m_generatedList = new GeneratedList(m_listFrame);
+    m_generatedList->setObjectName(QStringLiteral("lstGenerator"));
+    m_generatedList->setGeometry(7, 21, 333, 278);
+    m_generatedList->setFont(m_fonts.font(QStringLiteral("Verdana"), 8.25));
+    m_generatedList->setRows(&m_rows);
+    describe(m_generatedList, QStringLiteral("Generated names"), QStringLiteral("Tick names to save or copy only those"));
 
-    Picture1 = new QFrame(Fram5);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(238, 28, 22, 8);
-    Picture1->setBackgroundRole(QPalette::Base);
-    Picture1->setAutoFillBackground(true);
-    Picture1->setFocusPolicy(Qt::TabFocus);
-    describe(Picture1, QStringLiteral("Row counter"));
-    lblIDNumber = new QLabel(QStringLiteral("0"), Picture1);
-    lblIDNumber->setObjectName(QStringLiteral("lblIDNumber"));
-    lblIDNumber->setFont(terminal6);
-    lblIDNumber->setAlignment(Qt::AlignCenter);
+    m_counterBox = new QFrame(m_listFrame);
+    m_counterBox->setObjectName(QStringLiteral("Picture1"));
+    m_counterBox->setGeometry(238, 28, 22, 8);
+    m_counterBox->setBackgroundRole(QPalette::Base);
+    m_counterBox->setAutoFillBackground(true);
+    m_counterBox->setFocusPolicy(Qt::TabFocus);
+    describe(m_counterBox, QStringLiteral("Row counter"));
+    m_counterLabel = new QLabel(QStringLiteral("0"), m_counterBox);
+    m_counterLabel->setObjectName(QStringLiteral("lblIDNumber"));
+    m_counterLabel->setFont(terminal6);
+    m_counterLabel->setAlignment(Qt::AlignCenter);
     {
-        QPalette pal = lblIDNumber->palette();
+        QPalette pal = m_counterLabel->palette();
         pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-        lblIDNumber->setPalette(pal);
+        m_counterLabel->setPalette(pal);
     }
-    lblIDNumber->setGeometry(0, -2, 22, 12);
-    describe(lblIDNumber, QStringLiteral("Names in the list"));
+    m_counterLabel->setGeometry(0, -2, 22, 12);
+    describe(m_counterLabel, QStringLiteral("Names in the list"));
 
-    cmdGeneratorClear = makeButton(Fram5, "cmdGeneratorClear", QStringLiteral("&Clear"), QRect(259, 24, 40, 17));
-    cmdGeneratorClear->setFont(uiFont(QStringLiteral("Arial"), 6.75));
-    describe(cmdGeneratorClear, QStringLiteral("Clear"), QStringLiteral("Empties the generated list"));
-    cmdSelectAll = makeButton(Fram5, "cmdSelectAll", QString(), QRect(302, 24, 17, 17));
-    cmdSelectAll->setIcon(QIcon(QStringLiteral(":/pictures/check.png")));
-    cmdSelectAll->setToolTip(QStringLiteral("select all items"));
-    describe(cmdSelectAll, QStringLiteral("Select all"), QStringLiteral("Ticks every name of the list"));
-    cmdDeselectAll = makeButton(Fram5, "cmdDeselectAll", QString(), QRect(318, 24, 17, 17));
-    cmdDeselectAll->setIcon(QIcon(QStringLiteral(":/pictures/cross.png")));
-    cmdDeselectAll->setToolTip(QStringLiteral("deselect all items"));
-    describe(cmdDeselectAll, QStringLiteral("Deselect all"), QStringLiteral("Clears every tick of the list"));
-    for (QPushButton *b : {cmdSelectAll, cmdDeselectAll})
+    m_clearButton = makeButton(m_listFrame, "cmdGeneratorClear", QStringLiteral("&Clear"), QRect(259, 24, 40, 17));
+    m_clearButton->setFont(m_fonts.font(QStringLiteral("Arial"), 6.75));
+    describe(m_clearButton, QStringLiteral("Clear"), QStringLiteral("Empties the generated list"));
+    m_tickAllButton = makeButton(m_listFrame, "cmdSelectAll", QString(), QRect(302, 24, 17, 17));
+    m_tickAllButton->setIcon(QIcon(QStringLiteral(":/pictures/check.png")));
+    m_tickAllButton->setToolTip(QStringLiteral("select all items"));
+    describe(m_tickAllButton, QStringLiteral("Select all"), QStringLiteral("Ticks every name of the list"));
+    m_untickAllButton = makeButton(m_listFrame, "cmdDeselectAll", QString(), QRect(318, 24, 17, 17));
+    m_untickAllButton->setIcon(QIcon(QStringLiteral(":/pictures/cross.png")));
+    m_untickAllButton->setToolTip(QStringLiteral("deselect all items"));
+    describe(m_untickAllButton, QStringLiteral("Deselect all"), QStringLiteral("Clears every tick of the list"));
+    for (QPushButton *b : {m_tickAllButton, m_untickAllButton})
         b->setIconSize(QSize(14, 14));
 
-    cmdStart = makePictureButton(Fram5, "cmdStart", QStringLiteral("&GO!       [F6]"),
+    m_startButton = makePictureButton(m_listFrame, "cmdStart", QStringLiteral("&GO!       [F6]"),
                                  QStringLiteral(":/pictures/hourglass.png"), QSize(32, 32), QRect(350, 21, 143, 57));
-    cmdStart->setFont(arial11b);
-    cmdStart->setToolTip(QStringLiteral("Start the Random Function"));
-    cmdStart->setCursor(handCursor);
-    describe(cmdStart, QStringLiteral("Go"), QStringLiteral("Starts drawing names (F6)"));
-    chkPause = makePictureButton(Fram5, "chkPause", QStringLiteral("Pa&use"),
+    m_startButton->setFont(arial11b);
+    m_startButton->setToolTip(QStringLiteral("Start the Random Function"));
+    m_startButton->setCursor(m_handPointer);
+    describe(m_startButton, QStringLiteral("Go"), QStringLiteral("Starts drawing names (F6)"));
+    m_pauseButton = makePictureButton(m_listFrame, "chkPause", QStringLiteral("Pa&use"),
                                  QString(), QSize(20, 20), QRect(350, 84, 73, 43));
     {
         QIcon pauseIcon;
@@ -314,30 +322,30 @@ void frmRandom::buildControls()
         pauseIcon.addFile(QStringLiteral(":/pictures/play.png"), QSize(), QIcon::Normal, QIcon::On);
         pauseIcon.addFile(QStringLiteral(":/pictures/pause.png"), QSize(), QIcon::Disabled, QIcon::Off);
         pauseIcon.addFile(QStringLiteral(":/pictures/play.png"), QSize(), QIcon::Disabled, QIcon::On);
-        chkPause->setIcon(pauseIcon);
+        m_pauseButton->setIcon(pauseIcon);
     }
-    chkPause->setCheckable(true);
-    chkPause->setFont(sans8b);
-    describe(chkPause, QStringLiteral("Pause"), QStringLiteral("Pauses or resumes the run (F8, F9)"));
-    cmdStop = makePictureButton(Fram5, "cmdStop", QStringLiteral("S&top"),
+    m_pauseButton->setCheckable(true);
+    m_pauseButton->setFont(sans8b);
+    describe(m_pauseButton, QStringLiteral("Pause"), QStringLiteral("Pauses or resumes the run (F8, F9)"));
+    m_stopButton = makePictureButton(m_listFrame, "cmdStop", QStringLiteral("S&top"),
                                 QStringLiteral(":/pictures/stop.png"), QSize(20, 20), QRect(427, 84, 66, 43));
-    cmdStop->setFont(sans8b);
-    describe(cmdStop, QStringLiteral("Stop"), QStringLiteral("Stops the run (F7)"));
-    connect(cmdStart, &QToolButton::clicked, this, &frmRandom::cmdStart_Click);
-    connect(chkPause, &QToolButton::clicked, this, &frmRandom::chkPause_Click);
-    connect(cmdStop, &QToolButton::clicked, this, &frmRandom::cmdStop_Click);
+    m_stopButton->setFont(sans8b);
+    describe(m_stopButton, QStringLiteral("Stop"), QStringLiteral("Stops the run (F7)"));
+    connect(m_startButton, &QToolButton::clicked, &m_lottery, &Lottery::start);
+    connect(m_pauseButton, &QToolButton::clicked, &m_lottery, &Lottery::setPaused);
+    connect(m_stopButton, &QToolButton::clicked, &m_lottery, &Lottery::stop);
 
     struct Cmd { QPushButton **slot; const char *name; const char *caption; int top; const char *tip; const char *what; };
     const Cmd cmds[] = {
-        {&cmdSaveAll, "cmdSaveAll", "&Save All As...", 133, "Export the generated list to a file", "Saves every generated name to a file"},
-        {&cmdSaveSelected, "cmdSaveSelected", "Sa&ve Selected As...", 161, nullptr, "Saves the ticked names to a file"},
-        {&cmdEmail, "cmdEmail", "e&Mail Names", 189, "send this list to your friend", "Writes an e-mail with the generated names"},
-        {&cmdCopyAll, "cmdCopyAll", "Copy &All", 217, "copy all items to clipboard", "Copies every generated name to the clipboard"},
-        {&cmdCopy, "cmdCopy", "Copy Selecte&d", 245, "copy selected items to clipboard", "Copies the ticked names to the clipboard"},
-        {&cmdPrint, "cmdPrint", "&Print", 273, nullptr, "Prints the generated names"},
+        {&m_saveAllButton, "cmdSaveAll", "&Save All As...", 133, "Export the generated list to a file", "Saves every generated name to a file"},
+        {&m_saveSelectedButton, "cmdSaveSelected", "Sa&ve Selected As...", 161, nullptr, "Saves the ticked names to a file"},
+        {&m_emailButton, "cmdEmail", "e&Mail Names", 189, "send this list to your friend", "Writes an e-mail with the generated names"},
+        {&m_copyAllButton, "cmdCopyAll", "Copy &All", 217, "copy all items to clipboard", "Copies every generated name to the clipboard"},
+        {&m_copyButton, "cmdCopy", "Copy Selecte&d", 245, "copy selected items to clipboard", "Copies the ticked names to the clipboard"},
+        {&m_printButton, "cmdPrint", "&Print", 273, nullptr, "Prints the generated names"},
     };
     for (const Cmd &c : cmds) {
-        QPushButton *b = makeButton(Fram5, c.name, QString::fromLatin1(c.caption), QRect(350, c.top, 143, 22));
+        QPushButton *b = makeButton(m_listFrame, c.name, QString::fromLatin1(c.caption), QRect(350, c.top, 143, 22));
         b->setFont(terminal6);
         if (c.tip)
             b->setToolTip(QString::fromLatin1(c.tip));
@@ -346,115 +354,102 @@ void frmRandom::buildControls()
         describe(b, plain, QString::fromLatin1(c.what));
         *c.slot = b;
     }
-    connect(cmdSaveAll, &QPushButton::clicked, this, &frmRandom::cmdSaveAll_Click);
-    connect(cmdSaveSelected, &QPushButton::clicked, this, &frmRandom::cmdSaveSelected_Click);
-    connect(cmdEmail, &QPushButton::clicked, this, &frmRandom::cmdEmail_Click);
-    connect(cmdCopyAll, &QPushButton::clicked, this, &frmRandom::cmdCopyAll_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, &frmRandom::cmdCopy_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmRandom::cmdPrint_Click);
-    connect(cmdGeneratorClear, &QPushButton::clicked, this, &frmRandom::cmdGeneratorClear_Click);
-    connect(cmdSelectAll, &QPushButton::clicked, this, &frmRandom::cmdSelectAll_Click);
-    connect(cmdDeselectAll, &QPushButton::clicked, this, &frmRandom::cmdDeselectAll_Click);
+    connect(m_saveAllButton, &QPushButton::clicked, &m_output, &OutputCommands::saveAll);
+    connect(m_saveSelectedButton, &QPushButton::clicked, &m_output, &OutputCommands::saveSelected);
+    connect(m_emailButton, &QPushButton::clicked, &m_output, &OutputCommands::email);
+    connect(m_copyAllButton, &QPushButton::clicked, &m_output, &OutputCommands::copyAll);
+    connect(m_copyButton, &QPushButton::clicked, &m_output, &OutputCommands::copyTicked);
+    connect(m_printButton, &QPushButton::clicked, &m_output, &OutputCommands::print);
+    connect(m_clearButton, &QPushButton::clicked, &m_lottery, &Lottery::clearList);
+    connect(m_tickAllButton, &QPushButton::clicked, &m_output, &OutputCommands::tickAll);
+    connect(m_untickAllButton, &QPushButton::clicked, &m_output, &OutputCommands::untickAll);
 
     // Status bar, with the About button and the progress bar in front of it.
-    stuMain = new StatusBar(m_services.shell, this);
-    stuMain->setObjectName(QStringLiteral("stuMain"));
-    stuMain->setGeometry(0, 540, 577, 22);
-    stuMain->setFont(uiFont(QStringLiteral("Arial"), 8.25));
-    cmdAbout = makeButton(this, "cmdAbout", QString(), QRect(308, 544, 25, 17));
-    cmdAbout->setIcon(QIcon(QStringLiteral(":/pictures/icon16.png")));
-    cmdAbout->setIconSize(QSize(16, 16));
-    cmdAbout->setToolTip(QStringLiteral("Author Website"));
-    describe(cmdAbout, QStringLiteral("Author web site"), QStringLiteral("Opens the maker's web site"));
-    connect(cmdAbout, &QPushButton::clicked, this, &frmRandom::cmdAbout_Click);
-    pgbGenerator = new QProgressBar(this);
-    pgbGenerator->setObjectName(QStringLiteral("pgbGenerator"));
-    pgbGenerator->setGeometry(338, 544, 239, 19);
-    pgbGenerator->setRange(0, 100);
-    pgbGenerator->setValue(0);
-    pgbGenerator->setTextVisible(false);
-    pgbGenerator->hide();
-    describe(pgbGenerator, QStringLiteral("Run progress"));
+    m_statusBar = new StatusBar(m_services.shell, this);
+    m_statusBar->setObjectName(QStringLiteral("stuMain"));
+    m_statusBar->setGeometry(0, 540, 577, 22);
+    m_statusBar->setFont(m_fonts.font(QStringLiteral("Arial"), 8.25));
+    m_webSiteButton = makeButton(this, "cmdAbout", QString(), QRect(308, 544, 25, 17));
+    m_webSiteButton->setIcon(QIcon(QStringLiteral(":/pictures/icon16.png")));
+    m_webSiteButton->setIconSize(QSize(16, 16));
+    m_webSiteButton->setToolTip(QStringLiteral("Author Website"));
+    describe(m_webSiteButton, QStringLiteral("Author web site"), QStringLiteral("Opens the maker's web site"));
+    connect(m_webSiteButton, &QPushButton::clicked, this, [this] { ExecuteLink(m_services, this, kMakerWebSite); });
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("pgbGenerator"));
+    m_progressBar->setGeometry(338, 544, 239, 19);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+    describe(m_progressBar, QStringLiteral("Run progress"));
 
     // Hidden helpers.
-    txtMailList = new QPlainTextEdit(this);
-    txtMailList->setObjectName(QStringLiteral("txtMailList"));
-    txtMailList->setGeometry(641, 281, 29, 29);
-    txtMailList->hide();
-    PicPrint = new QLabel(this);
-    PicPrint->setObjectName(QStringLiteral("PicPrint"));
-    PicPrint->setGeometry(649, 185, 43, 15);
-    PicPrint->hide();
-
-    // Timers: all off when the window opens. Precise timers keep the
-    // lottery's rhythm without drift.
-    stuFlash.setInterval(500);
-    TimerNumber.setInterval(100);
-    TimerLottery.setInterval(1000);
-    for (QTimer *t : {&stuFlash, &TimerNumber, &TimerLottery})
-        t->setTimerType(Qt::PreciseTimer);
-    connect(&stuFlash, &QTimer::timeout, this, &frmRandom::stuFlash_Timer);
-    connect(&TimerNumber, &QTimer::timeout, this, &frmRandom::TimerNumber_Timer);
-    connect(&TimerLottery, &QTimer::timeout, this, &frmRandom::TimerLottery_Timer);
+    m_mailBody = new QPlainTextEdit(this);
+    m_mailBody->setObjectName(QStringLiteral("txtMailList"));
+    m_mailBody->setGeometry(641, 281, 29, 29);
+    m_mailBody->hide();
 
     // Stacking: these lie in front of their neighbours.
-    for (QWidget *w : std::initializer_list<QWidget *>{cmdAbout, pgbGenerator, Picture1, cmdGeneratorClear,
-                                                       cmdSelectAll, cmdDeselectAll, cmdBoysAdd, cmdGirlsAdd,
-                                                       optBoys, optGirls, txtLet})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_webSiteButton, m_progressBar, m_counterBox, m_clearButton,
+                                                       m_tickAllButton, m_untickAllButton, m_addBoyButton, m_addGirlButton,
+                                                       m_boysOption, m_girlsOption, m_letterDisplay})
         w->raise();
-    cmdAbout->raise();
+    m_webSiteButton->raise();
 }
 
-void frmRandom::buildMenu()
+void MainWindow::buildMenu()
 {
-    mnuMain = new QMenu(QStringLiteral("x"), this);
-    mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    mnuGo = mnuMain->addAction(QStringLiteral("&Start\tF6"));
-    mnuStop = mnuMain->addAction(QStringLiteral("S&top\tF7"));
-    mnuPause = mnuMain->addAction(QStringLiteral("&Pause\tF8"));
-    mnuResume = mnuMain->addAction(QStringLiteral("&Resume\tF9"));
-    mnuSep = mnuMain->addSeparator();
-    mnuAbout = mnuMain->addAction(QStringLiteral("&About Lullara..."));
-    mnuGo->setObjectName(QStringLiteral("mnuGo"));
-    mnuStop->setObjectName(QStringLiteral("mnuStop"));
-    mnuPause->setObjectName(QStringLiteral("mnuPause"));
-    mnuResume->setObjectName(QStringLiteral("mnuResume"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuMain, &QMenu::aboutToShow, this, &frmRandom::mnuMain_Click);
-    connect(mnuGo, &QAction::triggered, this, &frmRandom::mnuGo_Click);
-    connect(mnuStop, &QAction::triggered, this, &frmRandom::mnuStop_Click);
-    connect(mnuPause, &QAction::triggered, this, &frmRandom::mnuPause_Click);
-    connect(mnuResume, &QAction::triggered, this, &frmRandom::mnuResume_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmRandom::mnuAbout_Click);
+    m_menu = new QMenu(QStringLiteral("x"), this);
+    m_menu->setObjectName(QStringLiteral("mnuMain"));
+    m_startAction = m_menu->addAction(QStringLiteral("&Start\tF6"));
+    m_stopAction = m_menu->addAction(QStringLiteral("S&top\tF7"));
+    m_pauseAction = m_menu->addAction(QStringLiteral("&Pause\tF8"));
+    m_resumeAction = m_menu->addAction(QStringLiteral("&Resume\tF9"));
+    m_menu->addSeparator();
+    m_aboutAction = m_menu->addAction(QStringLiteral("&About Lullara..."));
+    m_startAction->setObjectName(QStringLiteral("mnuGo"));
+    m_stopAction->setObjectName(QStringLiteral("mnuStop"));
+    m_pauseAction->setObjectName(QStringLiteral("mnuPause"));
+    m_resumeAction->setObjectName(QStringLiteral("mnuResume"));
+    m_aboutAction->setObjectName(QStringLiteral("mnuAbout"));
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        m_resumeAction->setEnabled(m_lottery.isPaused());
+        m_pauseAction->setEnabled(!m_lottery.isPaused());
+    });
+    connect(m_startAction, &QAction::triggered, &m_lottery, &Lottery::start);
+    connect(m_stopAction, &QAction::triggered, &m_lottery, &Lottery::stop);
+    connect(m_pauseAction, &QAction::triggered, &m_lottery, &Lottery::pause);
+    connect(m_resumeAction, &QAction::triggered, &m_lottery, &Lottery::resume);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
     // The shortcut keys act whenever this window is active, whatever state the
     // menu items were left in when the menu was last opened.
-    const std::pair<Qt::Key, void (frmRandom::*)()> keys[] = {
-        {Qt::Key_F6, &frmRandom::mnuGo_Click},
-        {Qt::Key_F7, &frmRandom::mnuStop_Click},
-        {Qt::Key_F8, &frmRandom::mnuPause_Click},
-        {Qt::Key_F9, &frmRandom::mnuResume_Click},
+    const std::pair<Qt::Key, void (Lottery::*)()> keys[] = {
+        {Qt::Key_F6, &Lottery::start},
+        {Qt::Key_F7, &Lottery::stop},
+        {Qt::Key_F8, &Lottery::pause},
+        {Qt::Key_F9, &Lottery::resume},
     };
-    for (size_t i = 0; i < 4; ++i) {
-        auto *shortcut = new QShortcut(QKeySequence(keys[i].first), this);
+    for (const auto &[key, command] : keys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, keys[i].second);
-        m_shortcuts[i] = shortcut;
+        connect(shortcut, &QShortcut::activated, &m_lottery, command);
     }
 }
 
-void frmRandom::buildTabOrder()
+void MainWindow::buildTabOrder()
 {
-    QList<QWidget *> order = {lstBoys, lstGirls, cmdStart, chkPause, cmdStop, lstGenerator,
-                              cmdSelectAll, cmdDeselectAll, cmdSaveAll, cmdSaveSelected,
-                              cmdGeneratorClear, cmdPrint, optBoys, optGirls, cmbNamesNum,
-                              cmbLotteryInterval, cmdBoysAdd, cmdGirlsAdd, cmdEmail, cmdAbout,
-                              cmdCopy, cmdCopyAll};
-    for (QRadioButton *b : optLet)
+    QList<QWidget *> order = {m_boysBox, m_girlsBox, m_startButton, m_pauseButton, m_stopButton, m_generatedList,
+                              m_tickAllButton, m_untickAllButton, m_saveAllButton, m_saveSelectedButton,
+                              m_clearButton, m_printButton, m_boysOption, m_girlsOption, m_wantedSelector,
+                              m_intervalSelector, m_addBoyButton, m_addGirlButton, m_emailButton, m_webSiteButton,
+                              m_copyButton, m_copyAllButton};
+    for (QRadioButton *b : m_letterOptions)
         order.append(b);
-    order.append(optLetAll);
-    order.append(Picture1);
-    order.append(imgLogo);
+    order.append(m_allOption);
+    order.append(m_counterBox);
+    order.append(m_sidePicture);
     for (int i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order.at(i), order.at(i + 1));
 }
@@ -481,43 +476,192 @@ void placeDrawnLabel(QLabel *label, int top)
 }
 } // namespace
 
-void frmRandom::showDrawnName(const QString &name)
+void MainWindow::showDrawnName(const QString &name)
 {
     // A run shows each drawn name twice (the tick, then the name box's click).
-    if (name == lblSname->text())
+    if (name == m_nameLabel->text())
         return;
-    lblSname->setText(name);
-    placeDrawnLabel(lblSname, 45);
+    m_nameLabel->setText(name);
+    placeDrawnLabel(m_nameLabel, 45);
 }
 
-void frmRandom::showDrawnNumber(const QString &number)
+void MainWindow::showDrawnNumber(const QString &number)
 {
-    if (number == lblNumber->text())
+    if (number == m_numberLabel->text())
         return;
-    lblNumber->setText(number);
-    placeDrawnLabel(lblNumber, 23);
+    m_numberLabel->setText(number);
+    placeDrawnLabel(m_numberLabel, 23);
 }
 
-QString frmRandom::statusText() const { return stuMain->panelText(1); }
-void frmRandom::setStatusText(const QString &text) { stuMain->setPanelText(1, text); }
-void frmRandom::SetStatusReady() { setStatusText(QStringLiteral("Ready")); }
-
-void frmRandom::closeEvent(QCloseEvent *event)
+void MainWindow::bindCore()
 {
-    Form_Unload();
+    connect(&m_lottery, &Lottery::runStateChanged, this, &MainWindow::showRunState);
+    connect(&m_lottery, &Lottery::progressChanged, this, &MainWindow::showProgress);
+    connect(&m_lottery, &Lottery::numberChanged, this, &MainWindow::showDrawnNumber);
+    connect(&m_lottery, &Lottery::counterChanged, m_counterLabel, &QLabel::setText);
+    connect(&m_lottery, &Lottery::statusChanged, this, [this](const QString &text) { showStatus(text); });
+    connect(&m_output, &OutputCommands::statusChanged, this, &MainWindow::showStatus);
+    connect(&m_output, &OutputCommands::mailBodyWritten, m_mailBody, &QPlainTextEdit::setPlainText);
+    connect(&m_output, &OutputCommands::runOffered, this, [this](bool selectedOnly) {
+        m_lottery.startOffered(selectedOnly);
+        m_saveAllButton->setFocus();
+    });
+    connect(&m_names, &NameLists::filterChanged, m_letterDisplay, &QLineEdit::setText);
+    // A choice in either name box, by a click or by a run, shows that name.
+    for (NameList *list : {m_names.boys(), m_names.girls()})
+        connect(list, &NameList::chosen, this, [this, list](int position) { showDrawnName(list->at(position)); });
+    connect(m_wantedSelector, &QComboBox::currentTextChanged, &m_lottery, &Lottery::setWantedText);
+    connect(m_intervalSelector, &QComboBox::currentTextChanged, &m_lottery, &Lottery::setIntervalText);
+}
+
+void MainWindow::showRunState()
+{
+    m_startButton->setEnabled(m_lottery.canStart());
+    m_stopButton->setEnabled(m_lottery.canStop());
+    m_pauseButton->setEnabled(m_lottery.canPause());
+    m_pauseButton->setChecked(m_lottery.isPaused());
+    m_pauseButton->setText(m_lottery.pauseCaption());
+    m_progressBar->setVisible(m_lottery.progressVisible());
+}
+
+void MainWindow::showProgress()
+{
+    // QProgressBar counts in int; the run's bar is kept as a float and shown
+    // scaled into the widget's range.
+    const float max = m_lottery.progressMaximum() > 0 ? m_lottery.progressMaximum() : 1.0f;
+    m_progressBar->setRange(0, 10000);
+    m_progressBar->setValue(
+        static_cast<int>(std::lround(10000.0 * std::min(m_lottery.progressValue(), max) / max)));
+}
+
+void MainWindow::showStatus(const QString &text, bool paintNow)
+{
+    m_statusBar->setPanelText(1, text);
+    if (paintNow)
+        m_statusBar->repaint();
+}
+
+bool MainWindow::chooseLetter(const QString &filter)
+{
+    if (m_halted)
+        return false;
+    if (const auto failure = m_names.chooseFilter(filter)) {
+        // A name file that cannot be read ends the program, without storing
+        // the settings.
+        m_halted = true;
+        m_services.dialogs->message(
+            m_splash ? m_splash.data() : this,
+            QStringLiteral("Error ") + QString::number(failure->error.number),
+            failure->error.description + QStringLiteral("\r\n") + failure->shownFile
+                + QStringLiteral("\r\n\r\nProgram can not continue and will halt now!"),
+            MsgButtons::Ok, MsgIcon::Exclamation);
+        m_services.halt->halt(1);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutWindow(m_services, this);
+    m_about->bringToFront();
+}
+
+bool MainWindow::load()
+{
+    m_wantedSelector->clear();
+    m_wantedSelector->addItems(namesNumEntries());
+
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_addBoyButton, m_untickAllButton, m_clearButton, m_addGirlButton, m_printButton, m_saveAllButton,
+             m_saveSelectedButton, m_tickAllButton, m_stopButton, m_pauseButton, m_copyButton, m_copyAllButton,
+             m_emailButton, m_boysOption, m_girlsOption, m_webSiteButton, m_sidePicture})
+        w->setCursor(m_startButton->cursor());
+
+    m_startButton->setEnabled(false);
+    m_pauseButton->setEnabled(false);
+    m_stopButton->setEnabled(false);
+
+    m_intervalSelector->clear();
+    m_intervalSelector->addItems(lotteryIntervalEntries());
+
+    StoredText stored;
+    {
+        auto settings = openSettings();
+        settings->beginGroup(keys::Group);
+        stored.top = settings->value(keys::Top).toString();
+        stored.left = settings->value(keys::Left).toString();
+        stored.cmbNum = settings->value(keys::CmbNum).toString();
+        stored.cmbInterval = settings->value(keys::CmbInterval).toString();
+        stored.optAll = settings->value(keys::OptAll).toString();
+        stored.optSel = settings->value(keys::OptSel).toString();
+    }
+    const RestoredChoices choices =
+        interpretStored(stored, m_wantedSelector->count(), m_intervalSelector->count());
+
+    QPoint pos(twipsToPixels(choices.leftTwips), twipsToPixels(choices.topTwips));
+    QList<QRect> screens;
+    for (QScreen *s : QGuiApplication::screens())
+        screens.append(s->availableGeometry());
+    if (!screens.isEmpty())
+        pos = keepOnScreen(QRect(pos, frameGeometry().size().expandedTo(size())), screens);
+    move(pos);
+
+    m_wantedSelector->setCurrentIndex(choices.numIndex);
+    m_intervalSelector->setCurrentIndex(choices.intervalIndex);
+
+    if (choices.letterIndex >= 0) {
+        QRadioButton *letter = m_letterOptions[static_cast<size_t>(choices.letterIndex)];
+        letter->setChecked(true);
+        chooseLetter(letter->text());
+    } else {
+        m_allOption->setChecked(true);
+        chooseLetter(QStringLiteral("All"));
+    }
+    if (m_halted)
+        return false;
+
+    showRunState();
+    showStatus(QStringLiteral("Ready"));
+    if (m_splash)
+        m_splash->close();
+    return true;
+}
+
+void MainWindow::storeSettings()
+{
+    if (m_stored || m_halted)
+        return;
+    m_stored = true;
+    auto settings = openSettings();
+    settings->beginGroup(keys::Group);
+    const QPoint p = pos();
+    settings->setValue(keys::Left, twipsText(p.x()));
+    settings->setValue(keys::Top, twipsText(p.y()));
+    settings->setValue(keys::CmbNum, QString::number(m_wantedSelector->currentIndex()));
+    settings->setValue(keys::CmbInterval, QString::number(m_intervalSelector->currentIndex()));
+    settings->setValue(keys::OptAll, m_allOption->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
+    for (int i = 0; i < 26; ++i) {
+        if (m_letterOptions[static_cast<size_t>(i)]->isChecked()) {
+            settings->setValue(keys::OptSel, QString::number(i));
+            break;
+        }
+    }
+    settings->endGroup();
+    settings->sync();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    storeSettings();
     event->accept();
 }
 
-void frmRandom::contextMenuEvent(QContextMenuEvent *event)
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     // The menu has no bar of its own; a right click or the menu key opens it.
-    mnuMain->popup(event->globalPos());
-}
-
-void frmRandom::enableTimer(QTimer &timer)
-{
-    // Enabling a timer starts a full interval from this moment.
-    timer.start();
+    m_menu->popup(event->globalPos());
 }
 
 } // namespace lullara

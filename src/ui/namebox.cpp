@@ -19,69 +19,6 @@
 namespace lullara {
 
 namespace {
-QLocale collationLocale()
-{
-    // The C locale would compare code points; people read names alphabetically.
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
-// A name made only of the letters A-Z and a-z (most names of the bundled
-// lists). The empty name counts as one too.
-bool isPlainLetters(const QString &name)
-{
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')))
-            return false;
-    }
-    return true;
-}
-
-// Two plain names compared by their lower-case letters: a shorter name that
-// begins the longer one comes first.
-int comparePlainLetters(const QString &a, const QString &b)
-{
-    const qsizetype n = std::min(a.size(), b.size());
-    const QChar *pa = a.constData();
-    const QChar *pb = b.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        // Setting bit 5 turns an ASCII capital into its small letter.
-        const char16_t x = pa[i].unicode() | 0x20;
-        const char16_t y = pb[i].unicode() | 0x20;
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-// Whether plain names may skip the collator for `locale`: English orders the
-// letters A-Z with no contractions or tailoring, case aside (other languages
-// differ: Danish puts "aa" after "z", Czech "ch" after "h", Lithuanian "y"
-// right after "i"). A few probes confirm that the collator at hand agrees, so
-// a platform whose collation differs simply keeps using it.
-bool plainNamesOrderDirectly(const QLocale &locale, const QCollator &collator)
-{
-    if (locale.language() != QLocale::English)
-        return false;
-    static const char *const probes[][2] = {
-        {"a", "B"},   {"B", "c"},     {"Ab", "aB"}, {"ab", "abc"}, {"Abc", "abd"}, {"y", "Z"},
-        {"IJ", "ik"}, {"ch", "ci"},   {"aa", "ab"}, {"Zoe", "zoey"}, {"hz", "ia"}, {"ll", "lm"},
-        {"mary", "Maryann"}, {"x", "y"}, {"Ss", "st"}, {"Ae", "af"}};
-    for (const auto &probe : probes) {
-        const QString a = QString::fromLatin1(probe[0]);
-        const QString b = QString::fromLatin1(probe[1]);
-        const int expected = comparePlainLetters(a, b);
-        const int got = collator.compare(a, b);
-        if ((expected < 0) != (got < 0) || (expected == 0) != (got == 0))
-            return false;
-        if ((collator.compare(b, a) < 0) != (expected > 0))
-            return false;
-    }
-    return true;
-}
 
 // Draws a name the way the style draws a plain text entry (background,
 // text, focus frame), in one pass over the text: the style's own item
@@ -424,137 +361,14 @@ protected:
 };
 } // namespace
 
-NameListModel::NameListModel(QObject *parent)
-    : QAbstractListModel(parent), m_collator(collationLocale())
-{
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(false);
-    m_plainDirect = plainNamesOrderDirectly(m_collator.locale(), m_collator);
-}
-
-int NameListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
-}
-
-QVariant NameListModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= count())
-        return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return at(index.row());
-    return {};
-}
-
-void NameListModel::clear()
-{
-    beginResetModel();
-    m_names.clear();
-    endResetModel();
-}
-
-int NameListModel::compareNames(const QString &a, const QString &b) const
-{
-    if (m_plainDirect && isPlainLetters(a) && isPlainLetters(b))
-        return comparePlainLetters(a, b);
-    return m_collator.compare(a, b);
-}
-
-bool NameListModel::lessThan(const QString &a, const QString &b) const
-{
-    const int c = compareNames(a, b);
-    if (c != 0)
-        return c < 0;
-    // Tie-break so the order is total and repeatable (Anna before anna).
-    return QString::compare(a, b, Qt::CaseSensitive) < 0;
-}
-
-void NameListModel::setNames(const QStringList &names)
-{
-    beginResetModel();
-    // Plain names (letters A-Z and a-z only) are sorted among themselves by
-    // their letters; the others through precomputed collation keys, one
-    // collation pass per name instead of one per comparison. Each of the
-    // others then goes to its place among the plain ones, found by binary
-    // search with the collator. Equal names keep their file order.
-    const auto size = static_cast<size_t>(names.size());
-    std::vector<int> plain;
-    std::vector<int> other;
-    plain.reserve(size);
-    for (int i = 0; i < static_cast<int>(size); ++i) {
-        if (m_plainDirect && isPlainLetters(names.at(i)))
-            plain.push_back(i);
-        else
-            other.push_back(i);
-    }
-    const auto tieBreak = [&](int a, int b) {
-        return QString::compare(names.at(a), names.at(b), Qt::CaseSensitive) < 0;
-    };
-    std::stable_sort(plain.begin(), plain.end(), [&](int a, int b) {
-        const int c = comparePlainLetters(names.at(a), names.at(b));
-        return c != 0 ? c < 0 : tieBreak(a, b);
-    });
-    if (!other.empty()) {
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(other.size());
-        for (int i : other)
-            keys.push_back(m_collator.sortKey(names.at(i)));
-        std::vector<size_t> byKey(other.size());
-        std::iota(byKey.begin(), byKey.end(), size_t(0));
-        std::stable_sort(byKey.begin(), byKey.end(), [&](size_t a, size_t b) {
-            const int c = keys[a].compare(keys[b]);
-            return c != 0 ? c < 0 : tieBreak(other[a], other[b]);
-        });
-        std::vector<int> sortedOther;
-        sortedOther.reserve(other.size());
-        for (size_t k : byKey)
-            sortedOther.push_back(other[k]);
-        other.swap(sortedOther);
-    }
-
-    m_names.clear();
-    m_names.reserve(size);
-    auto from = plain.cbegin();
-    for (int o : other) {
-        // Plain names that sort before this one (at equal names, the one
-        // earlier in the file first).
-        const auto to = std::partition_point(from, plain.cend(), [&](int p) {
-            const int c = m_collator.compare(names.at(p), names.at(o));
-            if (c != 0)
-                return c < 0;
-            const int t = QString::compare(names.at(p), names.at(o), Qt::CaseSensitive);
-            return t != 0 ? t < 0 : p < o;
-        });
-        for (; from != to; ++from)
-            m_names.push_back(names.at(*from));
-        m_names.push_back(names.at(o));
-    }
-    for (; from != plain.cend(); ++from)
-        m_names.push_back(names.at(*from));
-    endResetModel();
-}
-
-int NameListModel::insertSorted(const QString &name)
-{
-    auto it = std::upper_bound(m_names.begin(), m_names.end(), name,
-                               [this](const QString &a, const QString &b) { return lessThan(a, b); });
-    const int row = static_cast<int>(it - m_names.begin());
-    beginInsertRows({}, row, row);
-    m_names.insert(it, name);
-    endInsertRows();
-    return row;
-}
-
 NameBox::NameBox(QWidget *parent)
-    : QWidget(parent), m_field(new NameField(this)), m_view(new NameListView(this)),
-      m_model(new NameListModel(this))
+    : QWidget(parent), m_field(new NameField(this)), m_view(new NameListView(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(new FieldFrame(static_cast<NameField *>(m_field), this));
     layout->addWidget(m_view, 1);
-    m_view->setModel(m_model);
     m_view->setItemDelegate(new NameDelegate(m_view));
     m_view->setUniformItemSizes(true); // keeps very long lists fast
     m_view->setVerticalScrollBar(new PictureScrollBar(Qt::Vertical));
@@ -565,74 +379,50 @@ NameBox::NameBox(QWidget *parent)
         bar->setAutoFillBackground(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_field->setFocusProxy(nullptr);
+    // One Tab stop per box: the list; the field shows what is chosen there.
+    m_field->setFocusPolicy(Qt::NoFocus);
     setFocusProxy(m_view);
+}
 
-    // A click or a keyboard move in the list selects that entry. (Taking the
-    // focus only moves the view's cursor, which selects nothing.)
+void NameBox::setList(NameList *list)
+{
+    m_list = list;
+    m_view->setModel(list);
+    // A click or a keyboard move in the list chooses that entry. (Taking the
+    // focus only moves the view's cursor, which chooses nothing.)
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection &selected) {
                 if (!selected.indexes().isEmpty()) {
                     const int row = selected.indexes().first().row();
-                    if (row != m_current)
-                        setCurrentIndex(row);
+                    if (row != m_list->current())
+                        m_list->choose(row);
                 }
             });
     connect(m_view, &QListView::clicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
-            setCurrentIndex(index.row());
+            m_list->choose(index.row());
     });
+    connect(list, &NameList::chosen, this, &NameBox::showChosen);
+    // After every load the text field shows the first entry, or nothing.
+    connect(list, &QAbstractItemModel::modelReset, this,
+            [this] { m_field->setText(m_list->count() > 0 ? m_list->at(0) : QString()); });
 }
 
-void NameBox::clear()
+void NameBox::showChosen(int position)
 {
-    m_current = -1;
-    m_model->clear();
-}
-
-void NameBox::addItem(const QString &name)
-{
-    const int row = m_model->insertSorted(name);
-    if (m_current >= row)
-        ++m_current;
-}
-
-void NameBox::setNames(const QStringList &names)
-{
-    m_current = -1;
-    m_model->setNames(names);
-}
-
-int NameBox::count() const { return m_model->count(); }
-
-QString NameBox::itemText(int position) const
-{
-    if (position < 0 || position >= count())
-        return {};
-    return m_model->at(position);
-}
-
-void NameBox::setCurrentIndex(int position)
-{
-    if (position < -1 || position >= count())
-        position = -1;
-    m_current = position;
-    {
-        const QSignalBlocker block(m_view->selectionModel());
-        if (position < 0) {
-            m_view->selectionModel()->clear();
-        } else {
-            const QModelIndex index = m_model->index(position);
-            m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-            m_view->scrollTo(index);
-        }
+    // The selection model's signals stay on: the view repaints the rows that
+    // lose the selection through them.
+    if (position < 0) {
+        m_view->selectionModel()->clear();
+        return;
     }
-    if (position >= 0)
-        m_field->setText(m_model->at(position));
-    emit clicked();
+    const QModelIndex index = m_list->index(position);
+    if (m_view->selectionModel()->currentIndex() != index || !m_view->selectionModel()->isSelected(index))
+        m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_view->scrollTo(index);
+    m_field->setText(m_list->at(position));
 }
 
 QString NameBox::text() const { return m_field->text(); }
-void NameBox::setText(const QString &text) { m_field->setText(text); }
 
 } // namespace lullara

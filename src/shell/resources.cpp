@@ -1,4 +1,4 @@
-#include "app/resources.h"
+#include "shell/resources.h"
 
 #include <QtGlobal>
 

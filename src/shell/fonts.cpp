@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "shell/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -6,22 +6,29 @@
 
 namespace lullara {
 
-namespace {
-#ifndef Q_OS_WIN
-// The installed face that stands in for a classic Windows font, or an empty
-// string when it is not installed. Asking for the installed face by name
-// spares the font system its search for a replacement of a family it does
-// not have, and a single family spares it the list of fallback fonts that
-// it draws up at once for a font of several families (a fontconfig query of
-// some milliseconds per font at start-up). Fallbacks for characters the face
-// lacks are still found, when first needed.
-QString installedFace(const QString &family)
+ClassicFonts::ClassicFonts()
 {
+#ifndef Q_OS_WIN
+    // The font system's list, read once (hasFamily() would have each name
+    // resolved by fontconfig first).
+    m_installed = QFontDatabase::families();
+#endif
+}
+
+QString ClassicFonts::installedFace(const QString &family) const
+{
+#ifndef Q_OS_WIN
+    // Asking for the installed face by name spares the font system its
+    // search for a replacement of a family it does not have, and a single
+    // family spares it the list of fallback fonts that it draws up at once
+    // for a font of several families (a fontconfig query of some
+    // milliseconds per font at start-up). Fallbacks for characters the face
+    // lacks are still found, when first needed.
     struct Face {
         const char *classic;
         const char *installed;
     };
-    // The first choices of installFontSubstitutions() below.
+    // The first choices of installSubstitutions() below.
     static const Face faces[] = {
         {"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
         {"Times New Roman", "Liberation Serif"}, {"Verdana", "DejaVu Sans"},
@@ -30,34 +37,28 @@ QString installedFace(const QString &family)
     for (const Face &face : faces) {
         if (family != QLatin1String(face.classic))
             continue;
-        // The font system's list, read once (hasFamily() would have the
-        // name resolved by fontconfig first).
-        static const QStringList installed = QFontDatabase::families();
         const QString name = QString::fromLatin1(face.installed);
-        return installed.contains(name) ? name : QString();
+        return m_installed.contains(name) ? name : QString();
     }
+#else
+    Q_UNUSED(family);
+#endif
     return {};
 }
-#endif
-} // namespace
 
-QFont uiFont(const QString &family, double points, bool bold)
+QFont ClassicFonts::font(const QString &family, double points, bool bold) const
 {
-#ifndef Q_OS_WIN
     // Where the face is missing, the classic name and its substitutions
     // take over.
     const QString face = installedFace(family);
     QFont font(face.isEmpty() ? family : face);
-#else
-    QFont font(family);
-#endif
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
-void installFontSubstitutions()
+void ClassicFonts::installSubstitutions()
 {
 #ifndef Q_OS_WIN
     // Liberation has the metrics of Arial and Times New Roman; DejaVu Sans is

@@ -1,0 +1,243 @@
+#include "generator/lottery.h"
+
+#include <cmath>
+#include <optional>
+
+#include "output/generatedrows.h"
+#include "shell/services.h"
+
+namespace lullara {
+
+namespace {
+// The general failure of a lottery tick whose number is no position of the
+// source list (the list was reloaded or the gender switched meanwhile).
+constexpr int kErrInvalidIndex = 381;
+const char *const kErrInvalidIndexText = "Invalid property array index";
+
+// The drawn number as the lottery tick reads it back: the integer part of
+// the text ("0000" reads as 0).
+std::optional<int> drawnNumber(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < 0 || value > 2147483647.0)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+} // namespace
+
+Lottery::Lottery(NameLists *names, GeneratedRows *rows, Dialogs *dialogs, QObject *parent)
+    : QObject(parent), m_names(names), m_rows(rows), m_dialogs(dialogs)
+{
+    m_random = [this] { return m_lotteryRandom.next(); };
+    m_numberTimer.setObjectName(QStringLiteral("TimerNumber"));
+    m_lotteryTimer.setObjectName(QStringLiteral("TimerLottery"));
+    m_flashTimer.setObjectName(QStringLiteral("stuFlash"));
+    m_numberTimer.setInterval(100);
+    m_lotteryTimer.setInterval(1000);
+    m_flashTimer.setInterval(500);
+    // Precise timers keep the lottery's rhythm without drift.
+    for (QTimer *t : {&m_numberTimer, &m_lotteryTimer, &m_flashTimer}) {
+        t->setParent(this);
+        t->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&m_numberTimer, &QTimer::timeout, this, &Lottery::numberTick);
+    connect(&m_lotteryTimer, &QTimer::timeout, this, &Lottery::lotteryTick);
+    connect(&m_flashTimer, &QTimer::timeout, this, &Lottery::flashTick);
+}
+
+void Lottery::showMessage(const QString &title, const QString &text, bool information)
+{
+    if (m_dialogs)
+        m_dialogs->message(m_dialogParent, title, text, MsgButtons::Ok,
+                           information ? MsgIcon::Information : MsgIcon::Exclamation);
+}
+
+void Lottery::start()
+{
+    const double n = selectorNumber(m_wantedText);
+    const bool boys = m_gender == Gender::Boys;
+    if (n > m_names->list(m_gender)->count()) {
+        showMessage(QStringLiteral("Lullara"),
+                    (boys ? QStringLiteral("The boys name list must contain at least ")
+                          : QStringLiteral("The girls name list must contain at least "))
+                        + m_wantedText + QStringLiteral(" items to continue."),
+                    true);
+        return;
+    }
+    const double interval = selectorNumber(m_intervalText);
+    emit statusChanged(QStringLiteral("Starting..."));
+    setCounterText(QStringLiteral("0"));
+    m_rows->clear();
+    m_progressValue = 0;
+    m_progressMax = static_cast<float>(n * std::floor(interval * 100.0));
+    m_canPause = true;
+    m_canStop = true;
+    m_canStart = false;
+    m_progressVisible = true;
+    m_lotteryTimer.setInterval(static_cast<int>(std::floor(interval * 1000.0)));
+    // Enabling a timer starts a full interval from this moment.
+    m_numberTimer.start();
+    m_lotteryTimer.start();
+    emit progressChanged();
+    emit runStateChanged();
+}
+
+void Lottery::stop()
+{
+    m_numberTimer.stop();
+    m_lotteryTimer.stop();
+    m_canStart = true;
+    if (m_paused) {
+        m_paused = false;
+        m_pauseCaption = QStringLiteral("Pause");
+        m_flashTimer.stop();
+    }
+    m_canPause = false;
+    m_canStop = false;
+    m_progressVisible = false;
+    m_progressValue = m_progressMax;
+    emit runStateChanged();
+    emit progressChanged();
+    emit statusChanged(QStringLiteral("Finished. ") + QString::number(m_rows->count())
+                       + QStringLiteral(" names added successfully."));
+}
+
+void Lottery::setPaused(bool paused)
+{
+    m_paused = paused;
+    if (paused)
+        applyPause();
+    else
+        applyResume();
+}
+
+void Lottery::applyPause()
+{
+    m_pauseCaption = QStringLiteral("Resume");
+    m_lotteryTimer.stop();
+    m_numberTimer.stop();
+    emit runStateChanged();
+    emit statusChanged(QStringLiteral("Paused..."));
+    m_flashTimer.start();
+}
+
+void Lottery::applyResume()
+{
+    m_pauseCaption = QStringLiteral("Pause");
+    m_numberTimer.start();
+    m_lotteryTimer.start();
+    m_flashTimer.stop();
+    emit runStateChanged();
+    emit statusChanged(QString::number(m_rows->count()) + QStringLiteral(" Names Added, Analyzing..."));
+}
+
+void Lottery::flashTick()
+{
+    emit statusChanged(m_flashPhase ? QStringLiteral("Paused...") : QStringLiteral(" "));
+    m_flashPhase = !m_flashPhase;
+}
+
+void Lottery::startOffered(bool selectedOnly)
+{
+    if (selectedOnly || selectorNumber(m_wantedText) >= m_names->boys()->count())
+        emit statusChanged(QStringLiteral("Ready"));
+    start();
+}
+
+void Lottery::clearList()
+{
+    m_rows->clear();
+    setNumberText(QStringLiteral("0000"));
+    setCounterText(QStringLiteral("0"));
+    emit statusChanged(QStringLiteral("Ready"));
+}
+
+void Lottery::addByHand(Gender from)
+{
+    NameList *list = m_names->list(from);
+    // An empty list has nothing to add.
+    if (list->count() == 0)
+        return;
+    if (list->current() < 0)
+        list->choose(0);
+    m_rows->appendUnique(list->at(list->current()),
+                         from == Gender::Boys ? QStringLiteral("men") : QStringLiteral("women"));
+}
+
+void Lottery::numberTick()
+{
+    if (m_inMessage)
+        return; // held back while the lottery tick's message is open
+    NameList *source = m_names->list(m_gender);
+    const int count = source->count();
+    // A draw needs two entries; with fewer the next lottery tick ends the run.
+    if (count < 2)
+        return;
+    const int k = drawPosition(count, m_random());
+    if (k < 0 || k >= count)
+        return;
+    setNumberText(QString::number(k));
+    source->choose(drawnNumber(m_numberText).value_or(k));
+
+    if (selectorNumber(m_wantedText) == m_rows->count())
+        stop();
+
+    if (m_progressValue + 10.0f <= m_progressMax) {
+        m_progressValue += 10.0f;
+        emit progressChanged();
+    }
+}
+
+void Lottery::lotteryTick()
+{
+    if (m_inMessage)
+        return;
+    const bool boys = m_gender == Gender::Boys;
+    NameList *source = m_names->list(m_gender);
+    if (source->count() < 2) {
+        m_inMessage = true;
+        showMessage(QStringLiteral("Error"),
+                    boys ? QStringLiteral("There are no names in the Boys name list.")
+                         : QStringLiteral("There are no names in the Girls name list."),
+                    false);
+        m_inMessage = false;
+        m_lotteryTimer.stop();
+        m_numberTimer.stop();
+        setNumberText(QStringLiteral("0000"));
+        setCounterText(QStringLiteral("0"));
+        stop();
+        return;
+    }
+    const std::optional<int> k = drawnNumber(m_numberText);
+    if (!k || *k >= source->count()) {
+        m_inMessage = true;
+        showMessage(QStringLiteral("error ") + QString::number(kErrInvalidIndex),
+                    QString::fromLatin1(kErrInvalidIndexText), false);
+        m_inMessage = false;
+        stop();
+        return;
+    }
+    m_rows->append(source->at(*k), boys ? QStringLiteral("men") : QStringLiteral("women"));
+    source->choose(*k);
+    setCounterText(QString::number(m_rows->count()));
+    emit statusChanged(QString::number(m_rows->count()) + QStringLiteral(" Names Added, Analyzing..."));
+}
+
+void Lottery::setNumberText(const QString &text)
+{
+    if (text == m_numberText)
+        return;
+    m_numberText = text;
+    emit numberChanged(text);
+}
+
+void Lottery::setCounterText(const QString &text)
+{
+    if (text == m_counterText)
+        return;
+    m_counterText = text;
+    emit counterChanged(text);
+}
+
+} // namespace lullara

@@ -1,0 +1,201 @@
+#include "output/outputcommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSaveFile>
+#include <QSettings>
+
+#include "output/formats.h"
+#include "output/generatedrows.h"
+#include "shell/executelink.h"
+
+namespace lullara {
+
+namespace {
+const QString kAppTitle = QStringLiteral("Lullara");
+constexpr int kHtmlFilter = 3;
+
+QStringList saveFilters()
+{
+    return {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Document (*.txt)"),
+            QStringLiteral("Html Document (*.htm;*.html)")};
+}
+
+// Writes all of `bytes` and flushes them. A write or flush that gets only
+// part of the way out (the disk filled up meanwhile) carries no error of its
+// own, so carry on until everything is out or the device fails and says why.
+// The flush must come before QSaveFile::commit(), which renames the file into
+// place even when its own final flush fails; a small file is written by that
+// flush alone.
+bool writeWhole(QSaveFile &file, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    qint64 pending = file.bytesToWrite();
+    while (!file.flush()) {
+        const qint64 left = file.bytesToWrite();
+        if (left == 0 || left >= pending)
+            return false;
+        pending = left;
+    }
+    return true;
+}
+} // namespace
+
+OutputCommands::OutputCommands(GeneratedRows *rows, const Services &services, QObject *parent)
+    : QObject(parent), m_rows(rows), m_services(services), m_clock([] { return QDateTime::currentDateTime(); }),
+      m_boysChosen([] { return true; })
+{
+}
+
+MsgAnswer OutputCommands::message(const QString &title, const QString &text, MsgButtons buttons, MsgIcon icon)
+{
+    return m_services.dialogs->message(m_dialogParent, title, text, buttons, icon);
+}
+
+void OutputCommands::save(bool selectedOnly)
+{
+    if (m_rows->count() == 0) {
+        message(QStringLiteral("Error"), QStringLiteral("Come on!\r\nThere is nothing to save,"), MsgButtons::Ok,
+                MsgIcon::Exclamation);
+        const MsgAnswer answer = message(
+            QStringLiteral("Suggestion"),
+            QStringLiteral("Would you like the program to add some Lullara to the generator in order you can save it to a text file?"),
+            MsgButtons::YesNo, MsgIcon::Information);
+        if (answer == MsgAnswer::Yes)
+            emit runOffered(selectedOnly);
+        return;
+    }
+
+    int filterIndex = 2;
+    {
+        QSettings settings(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+        filterIndex = parseSaveMethod(settings.value(kSaveMethodSetting).toString());
+    }
+    if (filterIndex < 1) // a stored value this program cannot have written
+        filterIndex = 2;
+
+    SaveAsRequest request;
+    request.title = QStringLiteral("Save As...");
+    request.filters = saveFilters();
+    request.filterIndex = filterIndex;
+    request.fileName = m_lastSaveFile;
+    request.confirmOverwrite = true;
+    request.confirmCreate = true;
+    const std::optional<SaveAsResult> chosen = m_services.dialogs->saveAs(m_dialogParent, request);
+    if (!chosen || chosen->fileName.isEmpty())
+        return; // cancelled: nothing written, nothing stored
+
+    m_lastSaveFile = chosen->fileName;
+    {
+        QSettings settings(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+        settings.setValue(kSaveMethodSetting, QString::number(chosen->filterIndex));
+    }
+    const bool html = chosen->filterIndex == kHtmlFilter;
+
+    // The rows are read now: a run may have added some while the dialog was open.
+    ExportContent content;
+    content.names = selectedOnly ? m_rows->tickedTexts() : m_rows->texts();
+    content.count = selectedOnly ? content.names.size() : m_rows->count();
+    content.dateTime = generalDate(m_clock());
+    content.imagePath = QDir::toNativeSeparators(
+        m_pictureFolder + QDir::separator() + (m_boysChosen() ? QStringLiteral("guy.gif") : QStringLiteral("girl.gif")));
+
+    emit statusChanged(QStringLiteral("Saving File..."));
+    // The old file is replaced only once the new one is complete.
+    QSaveFile file(chosen->fileName);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        const QByteArray bytes = html ? htmlExport(content) : plainTextExport(content);
+        ok = writeWhole(file, bytes) && file.commit();
+    }
+    if (!ok) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        emit statusChanged(QStringLiteral("Ready"));
+        message(QStringLiteral("Error"),
+                QStringLiteral("The file could not be saved:\r\n") + QDir::toNativeSeparators(chosen->fileName)
+                    + QStringLiteral("\r\n\r\n") + reason,
+                MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    emit statusChanged(QStringLiteral("Ready"));
+
+    const MsgAnswer view = message(kAppTitle, QStringLiteral("File saved successfully!\r\nWould you like to view the saved file?"),
+                                   MsgButtons::YesNo, MsgIcon::None);
+    if (view == MsgAnswer::Yes)
+        showSaved(chosen->fileName, html);
+}
+
+void OutputCommands::showSaved(const QString &fileName, bool html)
+{
+    const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    if (html) {
+        ExecuteLink(m_services, m_dialogParent, path);
+        return;
+    }
+    QPointer<OutputCommands> self(this);
+    m_services.shell->openTextFile(path, [self, path](OpenResult opened) {
+        if (!opened.ok && self)
+            self->message(QStringLiteral("Error"),
+                          QStringLiteral("The saved file could not be shown in a text viewer:\r\n") + path,
+                          MsgButtons::Ok, MsgIcon::Exclamation);
+    });
+}
+
+void OutputCommands::print()
+{
+    if (m_rows->count() == 0) {
+        message(kAppTitle, QStringLiteral("There is nothing to be printed!"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    const QStringList lines = printoutLines(m_rows->texts(), generalDate(m_clock()));
+    emit statusChanged(QStringLiteral("Printing..."), true);
+    if (const auto failure = m_services.printer->print(lines)) {
+        message(kAppTitle,
+                QStringLiteral("Error ") + QString::number(failure->number) + QStringLiteral(":\r\n")
+                    + failure->description,
+                MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+}
+
+void OutputCommands::email()
+{
+    if (m_rows->count() < 1) {
+        message(kAppTitle, QStringLiteral("Send what!!!?"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    const QString body = mailBody(m_rows->texts());
+    emit mailBodyWritten(body);
+    ExecuteLink(m_services, m_dialogParent, mailtoLink(body));
+}
+
+void OutputCommands::copy(const QStringList &names)
+{
+    m_services.clipboard->clear();
+    if (!names.isEmpty())
+        m_services.clipboard->setText(clipboardText(names));
+}
+
+void OutputCommands::copyTicked() { copy(m_rows->tickedTexts()); }
+void OutputCommands::copyAll() { copy(m_rows->texts()); }
+
+void OutputCommands::tickAll()
+{
+    m_rows->setAllTicked(true);
+    emit statusChanged(QStringLiteral("Ready"));
+}
+
+void OutputCommands::untickAll()
+{
+    m_rows->setAllTicked(false);
+    emit statusChanged(QStringLiteral("Ready"));
+}
+
+} // namespace lullara
