@@ -31,10 +31,10 @@ void FakeShell::openLink(const QString &link, std::function<void(OpenResult)> do
         done(linkResult);
 }
 
-OpenResult FakeShell::openTextFile(const QString &path)
+void FakeShell::openTextFile(const QString &path, std::function<void(OpenResult)> done)
 {
     textFiles.append(path);
-    return textFileResult;
+    done(textFileResult);
 }
 
 void FakeShell::moveWindow(QWidget *window) { moved.append(window); }

@@ -8,6 +8,7 @@
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace lullara::test {
 
@@ -36,7 +37,7 @@ public:
 class FakeShell : public Shell {
 public:
     void openLink(const QString &link, std::function<void(OpenResult)> done) override;
-    OpenResult openTextFile(const QString &path) override;
+    void openTextFile(const QString &path, std::function<void(OpenResult)> done) override;
     void moveWindow(QWidget *window) override;
     std::optional<bool> lockKeyOn(LockKey key) override;
 
@@ -57,6 +58,14 @@ public:
     std::optional<PrintError> failure;    // answer with this failure when set
 };
 
+class FakeClipboard : public Clipboard {
+public:
+    void clear() override { text.reset(); ++clears; }
+    void setText(const QString &t) override { text = t; }
+    std::optional<QString> text; // nothing after a clear
+    int clears = 0;
+};
+
 class FakeHalt : public Halt {
 public:
     void halt(int exitCode) override { codes.append(exitCode); }
@@ -69,7 +78,8 @@ struct FakeServices {
     FakeShell shell;
     FakePrinter printer;
     FakeHalt halt;
-    Services services() { return Services{&dialogs, &shell, &printer, &halt}; }
+    FakeClipboard clipboard;
+    Services services() { return Services{&dialogs, &shell, &printer, &halt, &clipboard}; }
 };
 
 } // namespace lullara::test

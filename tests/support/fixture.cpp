@@ -2,19 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-
-#include "app/settingsvalues.h"
-#include "ui/namebox.h"
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace lullara::test {
-
-QStringList boxNames(const NameBox *box)
-{
-    QStringList names;
-    for (int i = 0; i < box->count(); ++i)
-        names << box->itemText(i);
-    return names;
-}
 
 void writeNameFile(const QString &path, const QStringList &lines)
 {
@@ -27,44 +18,30 @@ void writeNameFile(const QString &path, const QStringList &lines)
     }
 }
 
-QStringList WindowFixture::defaultBoys()
+QStringList Folder::defaultBoys()
 {
     return {QStringLiteral("# boys"), QStringLiteral("Adam"), QStringLiteral("Ben"), QStringLiteral("Karl"),
             QStringLiteral("Kevin"), QStringLiteral("Zack"), QStringLiteral("Mark"), QStringLiteral("Bob")};
 }
 
-QStringList WindowFixture::defaultGirls()
+QStringList Folder::defaultGirls()
 {
     return {QStringLiteral("# girls"), QStringLiteral("Anna"), QStringLiteral("Karen"), QStringLiteral("Mia"),
             QStringLiteral("Zoe"), QStringLiteral("Kate"), QStringLiteral("Beth")};
 }
 
-WindowFixture::WindowFixture(const QStringList &boys, const QStringList &girls)
+Folder::Folder(const QStringList &boys, const QStringList &girls)
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("settings"));
-    setSettingsFileForTesting(settingsFile());
-    writeNameFile(m_dir.filePath(QStringLiteral("guyname.txt")), boys);
-    writeNameFile(m_dir.filePath(QStringLiteral("girlname.txt")), girls);
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(settingsFile());
+    writeNameFile(file(QStringLiteral("guyname.txt")), boys);
+    writeNameFile(file(QStringLiteral("girlname.txt")), girls);
 }
 
-WindowFixture::~WindowFixture()
+QString Folder::settingsFile()
 {
-    m_window.reset();
-    setSettingsFileForTesting(QString());
-}
-
-frmRandom *WindowFixture::open()
-{
-    m_window = std::make_unique<frmRandom>(fakes.services());
-    m_window->setProgramDir(m_dir.path());
-    m_window->Form_Load();
-    return m_window.get();
-}
-
-void WindowFixture::close()
-{
-    if (m_window)
-        m_window->close();
+    QStandardPaths::setTestModeEnabled(true);
+    return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")).fileName();
 }
 
 } // namespace lullara::test
