@@ -1,5 +1,6 @@
-// The main window as it opens, its shortcut keys, the name box and the
-// start-up sequence.
+// The main window as the user meets it: what it shows after loading from
+// the settings store, what keys and clicks change on screen, and what it
+// stores on closing.
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,220 +9,187 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
+#include <QSettings>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/splashwindow.h"
 #include "fixture.h"
-#include "ui/clicklabel.h"
-#include "ui/generatedlist.h"
-#include "ui/namebox.h"
-#include "ui/statusbar.h"
+#include "ui/mainwindow.h"
 
 using namespace lullara;
 using namespace lullara::test;
 
+namespace {
+template <typename T = QWidget>
+T *child(QWidget *w, const char *name)
+{
+    T *found = w->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QSettings store() { return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")); }
+} // namespace
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void freshWindowShowsItsInitialState();
-    void windowCannotBeResized();
-    void shortcutKeysRunTheMenuCommands();
-    void nameBoxKeepsReadingOrder();
-    void nameBoxRunsClickBeforeSetterReturns();
-    void nameBoxHandlesManyNames();
-    void startUpSequenceRunsOnce();
-    void tabOrderBeginsWithTheNameBoxes();
-    void lockIndicatorsFollowTheKeys();
+    void loadsStoredChoices_data();
+    void loadsStoredChoices();
+    void storesChoicesOnClose();
+    void unreadableNameFileHaltsAtOnce();
+    void keysAndClicksShowTheRun();
+    void letterAndGenderChoices();
 };
 
-void TestMainWindow::freshWindowShowsItsInitialState()
+void TestMainWindow::loadsStoredChoices_data()
 {
-    WindowFixture fx;
-    frmRandom *w = fx.open();
-    QCOMPARE(w->windowTitle(), QStringLiteral("Lullara v2.0"));
-    QCOMPARE(w->statusText(), QStringLiteral("Ready"));
-    QCOMPARE(w->lblNumber->text(), QStringLiteral("0000"));
-    QCOMPARE(w->lblSname->text(), QStringLiteral("......"));
-    QCOMPARE(w->lblIDNumber->text(), QStringLiteral("0"));
-    QCOMPARE(w->txtLet->text(), QStringLiteral("All"));
-    QVERIFY(w->optBoys->isChecked());
-    QVERIFY(!w->optGirls->isChecked());
-    QVERIFY(w->optLetAll->isChecked());
-    QVERIFY(w->pgbGenerator->isHidden());
-    QVERIFY(w->cmdStart->isEnabled());
-    QVERIFY(!w->chkPause->isEnabled());
-    QVERIFY(!w->cmdStop->isEnabled());
-    QCOMPARE(w->cmbNamesNum->count(), 28);
-    QCOMPARE(w->cmbLotteryInterval->count(), 53);
-    QCOMPARE(w->cmbNamesNum->currentText(), QStringLiteral("5"));
-    QCOMPARE(w->cmbLotteryInterval->currentText(), QStringLiteral("1"));
-    QCOMPARE(w->lstBoys->count(), 7);
-    QCOMPARE(w->lstGirls->count(), 6);
-    QCOMPARE(w->lstBoys->text(), QStringLiteral("Adam"));
-    QCOMPARE(w->lstGenerator->rowCount(), 0);
-    QVERIFY(!w->TimerNumber.isActive());
-    QVERIFY(!w->TimerLottery.isActive());
-    QVERIFY(!w->stuFlash.isActive());
-    QCOMPARE(w->stuMain->panelText(2), QStringLiteral("CAPS"));
-    QCOMPARE(w->stuMain->panelText(3), QStringLiteral("SCRL"));
-    QCOMPARE(w->stuMain->panelText(4), QStringLiteral("NUM"));
-    QCOMPARE(w->cmdStart->text(), QStringLiteral("&GO!       [F6]"));
-    QCOMPARE(w->cmdStart->toolTip(), QStringLiteral("Start the Random Function"));
-    // The hand pointer reaches the controls so marked.
-    QCOMPARE(w->cmdSaveAll->cursor().shape(), w->cmdStart->cursor().shape());
-    QCOMPARE(w->imgLogo->cursor().shape(), w->cmdStart->cursor().shape());
-    QVERIFY(fx.fakes.dialogs.messages.isEmpty());
+    QTest::addColumn<QStringList>("stored"); // key=value
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("interval");
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QStringList>("boys");
+
+    QTest::newRow("empty store") << QStringList{} << "5" << "1" << "All"
+                                 << QStringList{"Adam", "Ben", "Bob", "Karl", "Kevin", "Mark", "Zack"};
+    QTest::newRow("K, 100, 0.25") << QStringList{"optAll=False", "optSel=10", "cmbNum=27", "cmbInterval=0"} << "100"
+                                  << "0.25" << "K" << QStringList{"Karl", "Kevin"};
+    QTest::newRow("All wins over optSel") << QStringList{"optAll=True", "optSel=10"} << "5" << "1" << "All"
+                                          << QStringList{"Adam", "Ben", "Bob", "Karl", "Kevin", "Mark", "Zack"};
+    QTest::newRow("values it cannot have written") << QStringList{"optSel=99", "cmbNum=x", "cmbInterval=-3"} << "5"
+                                                    << "1" << "All"
+                                                    << QStringList{"Adam", "Ben", "Bob", "Karl", "Kevin", "Mark", "Zack"};
 }
 
-void TestMainWindow::windowCannotBeResized()
+void TestMainWindow::loadsStoredChoices()
 {
-    WindowFixture fx;
-    frmRandom *w = fx.open();
-    QCOMPARE(w->size(), QSize(577, 562));
-    QCOMPARE(w->minimumSize(), QSize(577, 562));
-    QCOMPARE(w->maximumSize(), QSize(577, 562));
-    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
-    w->resize(800, 700);
-    QCOMPARE(w->size(), QSize(577, 562));
+    QFETCH(QStringList, stored);
+    QFETCH(QString, number);
+    QFETCH(QString, interval);
+    QFETCH(QString, letter);
+    QFETCH(QStringList, boys);
+
+    Folder folder;
+    for (const QString &kv : stored)
+        store().setValue(QStringLiteral("Setting/") + kv.section(QLatin1Char('='), 0, 0), kv.section(QLatin1Char('='), 1));
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    QCOMPARE(child<QComboBox>(&w, "cmbNamesNum")->currentText(), number);
+    QCOMPARE(child<QComboBox>(&w, "cmbLotteryInterval")->currentText(), interval);
+    QCOMPARE(child<QLineEdit>(&w, "txtLet")->text(), letter);
+    auto *boysList = child<QWidget>(&w, "lstBoys")->findChild<QListView *>();
+    QStringList shown;
+    for (int i = 0; i < boysList->model()->rowCount(); ++i)
+        shown << boysList->model()->index(i, 0).data().toString();
+    QCOMPARE(shown, boys);
+    QCOMPARE(child<QWidget>(&w, "lstBoys")->findChild<QLineEdit *>()->text(), boys.value(0));
+    QCOMPARE(child<QLabel>(&w, "lblNumber")->text(), QStringLiteral("0000"));
+    QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("......"));
+    QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("0"));
+    QVERIFY(child<QRadioButton>(&w, "optBoys")->isChecked());
+    QVERIFY(child<QToolButton>(&w, "cmdStart")->isEnabled());
+    QVERIFY(!child<QToolButton>(&w, "cmdStop")->isEnabled());
+    QVERIFY(!child<QToolButton>(&w, "chkPause")->isEnabled());
+    QVERIFY(child<QProgressBar>(&w, "pgbGenerator")->isHidden());
 }
 
-void TestMainWindow::shortcutKeysRunTheMenuCommands()
+void TestMainWindow::storesChoicesOnClose()
 {
-    WindowFixture fx;
-    frmRandom *w = fx.open();
-    w->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-
-    QTest::keyClick(w, Qt::Key_F6);
-    QVERIFY(w->TimerNumber.isActive());
-    QCOMPARE(w->statusText(), QStringLiteral("Starting..."));
-
-    QTest::keyClick(w, Qt::Key_F8);
-    QVERIFY(w->chkPause->isChecked());
-    QCOMPARE(w->statusText(), QStringLiteral("Paused..."));
-    QVERIFY(!w->TimerNumber.isActive());
-
-    QTest::keyClick(w, Qt::Key_F9);
-    QVERIFY(!w->chkPause->isChecked());
-    QVERIFY(w->TimerNumber.isActive());
-    QCOMPARE(w->statusText(), QStringLiteral("0 Names Added, Analyzing..."));
-
-    QTest::keyClick(w, Qt::Key_F7);
-    QVERIFY(!w->TimerNumber.isActive());
-    QCOMPARE(w->statusText(), QStringLiteral("Finished. 0 names added successfully."));
+    Folder folder;
+    store().setValue(QStringLiteral("Setting/optSel"), QStringLiteral("10"));
+    store().sync();
+    {
+        MainWindow w(folder.fakes.services(), folder.path());
+        QVERIFY(w.load());
+        child<QComboBox>(&w, "cmbNamesNum")->setCurrentIndex(27);
+        child<QComboBox>(&w, "cmbLotteryInterval")->setCurrentIndex(0);
+        QTest::mouseClick(child<QRadioButton>(&w, "optLetAll"), Qt::LeftButton);
+        w.move(40, 60);
+        w.close();
+    }
+    QSettings s = store();
+    s.beginGroup(QStringLiteral("Setting"));
+    QCOMPARE(s.value(QStringLiteral("cmbNum")).toString(), QStringLiteral("27"));
+    QCOMPARE(s.value(QStringLiteral("cmbInterval")).toString(), QStringLiteral("0"));
+    QCOMPARE(s.value(QStringLiteral("optAll")).toString(), QStringLiteral("True"));
+    QCOMPARE(s.value(QStringLiteral("optSel")).toString(), QStringLiteral("10")); // kept from before
+    QCOMPARE(s.value(QStringLiteral("Left")).toString(), QStringLiteral("600"));
+    QCOMPARE(s.value(QStringLiteral("Top")).toString(), QStringLiteral("900"));
 }
 
-void TestMainWindow::nameBoxKeepsReadingOrder()
+void TestMainWindow::unreadableNameFileHaltsAtOnce()
 {
-    NameBox box;
-    box.setNames({QStringLiteral("Zoe"), QStringLiteral("anna"), QStringLiteral("\u00c1ngel"),
-                  QStringLiteral("Anna"), QStringLiteral("bob")});
-    QStringList order;
-    for (int i = 0; i < box.count(); ++i)
-        order << box.itemText(i);
-    QCOMPARE(order.last(), QStringLiteral("Zoe"));
-    QCOMPARE(order.at(3), QStringLiteral("bob"));
-    QVERIFY(order.indexOf(QStringLiteral("Anna")) < 3);
-    QVERIFY(order.indexOf(QStringLiteral("anna")) < 3);
-    QVERIFY(order.indexOf(QStringLiteral("\u00c1ngel")) < 3);
-
-    // An added entry goes to its sorted place; duplicates are kept.
-    box.addItem(QStringLiteral("Carl"));
-    box.addItem(QStringLiteral("bob"));
-    QCOMPARE(box.count(), 7);
-    QCOMPARE(box.itemText(5), QStringLiteral("Carl"));
-    QCOMPARE(box.itemText(3), QStringLiteral("bob"));
-    QCOMPARE(box.itemText(4), QStringLiteral("bob"));
-}
-
-void TestMainWindow::nameBoxRunsClickBeforeSetterReturns()
-{
-    NameBox box;
-    box.setNames({QStringLiteral("Ben"), QStringLiteral("Adam"), QStringLiteral("Carl")});
-    QString seen;
-    QObject::connect(&box, &NameBox::clicked, [&] { seen = box.itemText(box.currentIndex()); });
-    box.setCurrentIndex(2);
-    QCOMPARE(seen, QStringLiteral("Carl"));
-    QCOMPARE(box.currentIndex(), 2);
-    QCOMPARE(box.text(), QStringLiteral("Carl"));
-    // A click by the user in the list does the same.
-    box.resize(150, 100);
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    const QRect r = box.view()->visualRect(box.model()->index(0));
-    QTest::mouseClick(box.view()->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(box.currentIndex(), 0);
-    QCOMPARE(seen, QStringLiteral("Adam"));
-    // Positions outside the list select nothing.
-    box.setCurrentIndex(7);
-    QCOMPARE(box.currentIndex(), -1);
-}
-
-void TestMainWindow::nameBoxHandlesManyNames()
-{
-    QStringList names;
-    names.reserve(100000);
-    for (int i = 0; i < 100000; ++i)
-        names << QStringLiteral("Name%1").arg(99999 - i, 5, 10, QLatin1Char('0'));
-    NameBox box;
-    box.setNames(names);
-    QCOMPARE(box.count(), 100000);
-    QCOMPARE(box.itemText(0), QStringLiteral("Name00000"));
-    QCOMPARE(box.itemText(99999), QStringLiteral("Name99999"));
-    box.setCurrentIndex(40000);
-    QCOMPARE(box.text(), QStringLiteral("Name40000"));
-}
-
-void TestMainWindow::startUpSequenceRunsOnce()
-{
-    WindowFixture fx;
-    frmLoading splash(fx.fakes.services());
-    splash.setBeforeLoad([&](frmRandom *w) { w->setProgramDir(fx.dir()); });
+    Folder folder;
+    QFile::remove(folder.file(QStringLiteral("guyname.txt")));
+    SplashWindow splash(folder.fakes.services(), folder.path());
     splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&splash));
-    QTRY_VERIFY(splash.mainWindow() != nullptr);
-    frmRandom *w = splash.mainWindow();
-    QVERIFY(w->isVisible());
-    QVERIFY(!splash.isVisible());
-    QVERIFY(!splash.Timer1.isActive());
-    splash.Timer1_Timer();
-    splash.Timer1_Timer();
-    QCOMPARE(splash.sequenceRuns(), 1);
-    QCOMPARE(splash.mainWindow(), w);
-    QCOMPARE(w->statusText(), QStringLiteral("Ready"));
-    w->close();
+    QTRY_VERIFY(!folder.fakes.halt.codes.isEmpty());
+    const auto &messages = folder.fakes.dialogs.messages;
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().title, QStringLiteral("Error 53"));
+    QCOMPARE(messages.first().text,
+             QStringLiteral("File not found\r\n/guyname.txt\r\n\r\nProgram can not continue and will halt now!"));
+    QCOMPARE(messages.first().parent, &splash);
+    QVERIFY(splash.mainWindow() && !splash.mainWindow()->isVisible());
+    splash.mainWindow()->close();
+    QVERIFY(!QFile::exists(Folder::settingsFile())); // nothing stored
 }
 
-void TestMainWindow::tabOrderBeginsWithTheNameBoxes()
+void TestMainWindow::keysAndClicksShowTheRun()
 {
-    WindowFixture fx;
-    frmRandom *w = fx.open();
-    QCOMPARE(w->lstBoys->nextInFocusChain()->parentWidget() == w->lstBoys
-                 || w->lstBoys->nextInFocusChain() == w->lstGirls,
-             true);
-    // txtLet is never visited.
-    QCOMPARE(w->txtLet->focusPolicy(), Qt::NoFocus);
+    Folder folder;
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    w.lottery()->setRandomSource([] { return 0.5f; });
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    QTest::keyClick(&w, Qt::Key_F6);
+    QVERIFY(!child<QToolButton>(&w, "cmdStart")->isEnabled());
+    QVERIFY(child<QToolButton>(&w, "cmdStop")->isEnabled());
+    QVERIFY(child<QProgressBar>(&w, "pgbGenerator")->isVisible());
+    w.lottery()->numberTick();
+    QCOMPARE(child<QLabel>(&w, "lblNumber")->text(), QStringLiteral("4"));
+    QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("Kevin"));
+    QCOMPARE(child<QWidget>(&w, "lstBoys")->findChild<QLineEdit *>()->text(), QStringLiteral("Kevin"));
+    w.lottery()->lotteryTick();
+    QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("1"));
+
+    auto *pause = child<QToolButton>(&w, "chkPause");
+    QTest::mouseClick(pause, Qt::LeftButton);
+    QCOMPARE(pause->text(), QStringLiteral("Resume"));
+    QVERIFY(pause->isChecked());
+    QTest::keyClick(&w, Qt::Key_F9);
+    QCOMPARE(pause->text(), QStringLiteral("Pause"));
+    QVERIFY(!pause->isChecked());
+    QTest::keyClick(&w, Qt::Key_F7);
+    QVERIFY(child<QToolButton>(&w, "cmdStart")->isEnabled());
+    QVERIFY(!pause->isEnabled());
+    QVERIFY(child<QProgressBar>(&w, "pgbGenerator")->isHidden());
+
+    QTest::mouseClick(child<QPushButton>(&w, "cmdGeneratorClear"), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&w, "lblNumber")->text(), QStringLiteral("0000"));
+    QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("0"));
+    QCOMPARE(w.rows()->count(), 0);
 }
 
-void TestMainWindow::lockIndicatorsFollowTheKeys()
+void TestMainWindow::letterAndGenderChoices()
 {
-    FakeShell shell;
-    shell.caps = true;
-    shell.num = false;
-    shell.scroll = std::nullopt; // unreadable: shown dimmed
-    StatusBar bar(&shell);
-    bar.refresh();
-    QVERIFY(bar.indicatorOn(2));
-    QVERIFY(!bar.indicatorOn(3));
-    QVERIFY(!bar.indicatorOn(4));
-    shell.caps = false;
-    shell.num = true;
-    bar.refresh();
-    QVERIFY(!bar.indicatorOn(2));
-    QVERIFY(bar.indicatorOn(4));
+    Folder folder;
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    w.show();
+    QTest::mouseClick(child<QRadioButton>(&w, "optLet10"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(&w, "txtLet")->text(), QStringLiteral("K"));
+    QCOMPARE(w.names()->girls()->count(), 2); // Karen, Kate
+    QTest::mouseClick(child<QRadioButton>(&w, "optGirls"), Qt::LeftButton);
+    QVERIFY(!child<QRadioButton>(&w, "optBoys")->isChecked());
+    QTest::mouseClick(child<QPushButton>(&w, "cmdGirlsAdd"), Qt::LeftButton);
+    QCOMPARE(w.rows()->texts(), QStringList{QStringLiteral("Karen")});
+    QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("Karen"));
+    QCOMPARE(w.lottery()->gender(), Gender::Girls);
 }
 
 QTEST_MAIN(TestMainWindow)
