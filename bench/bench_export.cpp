@@ -1,5 +1,5 @@
 // Export: Save All of a generated list of R rows through the program's own
-// command (cmdSaveAll_Click, the Save As dialog answered by the test double),
+// command (Save All, the Save As dialog answered by the test double),
 // as plain text and as HTML, each against `cp` of the file it wrote.
 //
 //   lullara_bench_export [--rows 32767] [--runs R] [--dir D]
@@ -13,15 +13,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 
-#include "app/settingsvalues.h"
 #include "benchnames.h"
 #include "benchutil.h"
 #include "fakes.h"
 #include "output/formats.h"
-#include "ui/generatedlist.h"
-#include "ui/mainwindow.h"
+#include "output/generatedrows.h"
+#include "output/outputcommands.h"
 
 using namespace lullara;
 
@@ -50,18 +50,16 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    setSettingsFileForTesting(QDir(dir).filePath(QStringLiteral("settings.ini")));
+    QStandardPaths::setTestModeEnabled(true);
     test::FakeServices fakes;
-    frmRandom window(fakes.services());
-    window.setProgramDir(dir);
-    if (!window.Form_Load())
-        return 1;
-    window.show();
+    GeneratedRows generated;
+    OutputCommands commands(&generated, fakes.services());
+    commands.setPictureChoice(dir, [] { return true; });
     bench::NameMaker maker(3);
     QStringList names;
     for (int i = 0; i < rows; ++i) {
         names.append(QString::fromStdString(maker.next()));
-        window.lstGenerator->appendRow(names.back(), QStringLiteral("men"));
+        generated.append(names.back(), QStringLiteral("men"));
     }
     QCoreApplication::processEvents();
 
@@ -70,7 +68,7 @@ int main(int argc, char *argv[])
         fakes.dialogs.messages.clear();
         fakes.dialogs.saveResults.enqueue(SaveAsResult{path, filterIndex});
         const std::int64_t t0 = bench::nowNs();
-        window.cmdSaveAll_Click();
+        commands.saveAll();
         const double ms = bench::msSince(t0);
         const bool saved = !fakes.dialogs.messages.isEmpty()
             && fakes.dialogs.messages.back().text.startsWith(QStringLiteral("File saved successfully!"));
@@ -121,6 +119,5 @@ int main(int argc, char *argv[])
                 rows, t50, tc50, tc50 > 0 ? t50 / tc50 : 0.0, static_cast<long long>(QFileInfo(textPath).size()),
                 h50, hc50, hc50 > 0 ? h50 / hc50 : 0.0, static_cast<long long>(QFileInfo(htmlPath).size()),
                 bench::median(textFormat), bench::median(htmlFormat));
-    setSettingsFileForTesting(QString());
     return 0;
 }

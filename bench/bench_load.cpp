@@ -6,11 +6,12 @@
 //
 // Prints one line of key=value figures (times are medians over R runs, after
 // one warm-up run of each):
-//   load_ms      LoadAllBoys + LoadAllGirls + one pass of the event loop
+//   load_ms      choosing "All" in the window (both files read, sorted and shown)
+//                + one pass of the event loop
 //   sort_ms      `sort -f guyname.txt` + `sort -f girlname.txt`
 //   ratio        load_ms / sort_ms
 //   parse_ms     reading and parsing both files only (readNameFile)
-//   setnames_ms  sorting both lists into name boxes only (NameBox::setNames)
+//   setnames_ms  sorting both lists only (NameList::setNames)
 //   rss_before_kb, rss_loaded_kb  resident memory before the first load and
 //                right after it (the boxes hold the names); hwm_kb the peak.
 
@@ -25,7 +26,7 @@
 #include "fakes.h"
 #include "names/namefile.h"
 #include "ui/mainwindow.h"
-#include "ui/namebox.h"
+#include "names/namelist.h"
 
 using namespace lullara;
 
@@ -59,15 +60,14 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     test::FakeServices fakes;
-    frmRandom window(fakes.services());
-    window.setProgramDir(dir);
+    MainWindow window(fakes.services(), dir);
     window.show();
     QCoreApplication::processEvents();
 
     const long rssBefore = bench::procStatusKb(0, "VmRSS");
     auto load = [&] {
         const std::int64_t t0 = bench::nowNs();
-        const bool ok = window.LoadAllBoys() && window.LoadAllGirls();
+        const bool ok = !window.names()->chooseFilter(QStringLiteral("All"));
         QCoreApplication::processEvents();
         const double ms = bench::msSince(t0);
         return ok ? ms : -1.0;
@@ -84,9 +84,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     const long rssLoaded = bench::procStatusKb(0, "VmRSS");
-    if (window.lstBoys->count() != names || window.lstGirls->count() != names) {
-        std::fprintf(stderr, "bench_load: the boxes hold %d and %d names, expected %d\n", window.lstBoys->count(),
-                     window.lstGirls->count(), names);
+    if (window.names()->boys()->count() != names || window.names()->girls()->count() != names) {
+        std::fprintf(stderr, "bench_load: the boxes hold %d and %d names, expected %d\n",
+                     window.names()->boys()->count(), window.names()->girls()->count(), names);
         return 1;
     }
 
@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
 
     // The two halves of a load on their own, for the profile.
     std::vector<double> parseMs, setNamesMs;
-    NameBox spareBoys, spareGirls;
+    NameList spareBoys, spareGirls;
     for (int r = 0; r < runs; ++r) {
         std::int64_t t0 = bench::nowNs();
         auto boys = readNameFile(boysPath);
