@@ -60,8 +60,9 @@ QByteArray joinCrLf(const QStringList &lines)
 }
 
 // RFC 6068 lets these stand unencoded in a header field's value, besides the
-// unreserved characters that QUrl never encodes.
-const QByteArray kMailtoKeep = QByteArrayLiteral("!$'()*+,;:@");
+// unreserved characters that QUrl never encodes. "+" is encoded all the same:
+// mail programs that read it as a space would change "Anne+Bo".
+const QByteArray kMailtoKeep = QByteArrayLiteral("!$'()*,;:@");
 
 QString mailtoEncode(const QString &text)
 {
@@ -102,8 +103,10 @@ QString longTimeWithoutZone(const QLocale &locale)
 QString generalDate(const QDateTime &when, const QLocale &locale)
 {
     const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    // Midnight is the whole first second of the day, whatever the clock's
+    // finer resolution says.
     const QTime time = when.time();
-    if (time == QTime(0, 0))
+    if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)
         return date;
     return date + QLatin1Char(' ') + locale.toString(time, longTimeWithoutZone(locale));
 }

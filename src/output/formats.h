@@ -22,7 +22,7 @@ int parseSaveMethod(const QString &stored);
 QString versionText();
 
 // The general date format: the locale's short date, a space and the long time;
-// the time is left out when it is exactly midnight (00:00:00.000). Where the
+// the time is left out at midnight (the whole second 00:00:00). Where the
 // locale's long time format carries the time zone, so does this text.
 QString generalDate(const QDateTime &when, const QLocale &locale = QLocale());
 

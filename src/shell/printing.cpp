@@ -52,7 +52,9 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
     if (m_pdfOutput.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            return printerError(QStringLiteral("no printer is installed"));
+            return printerError(QPrinterInfo::availablePrinterNames().isEmpty()
+                                    ? QStringLiteral("no printer is installed")
+                                    : QStringLiteral("no default printer is set"));
         printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         if (!printer->isValid())
             return printerError(QStringLiteral("the printer \"%1\" is not available")

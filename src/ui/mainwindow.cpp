@@ -306,7 +306,7 @@ void MainWindow::buildControls()
     m_untickAllButton->setToolTip(QStringLiteral("deselect all items"));
     describe(m_untickAllButton, QStringLiteral("Deselect all"), QStringLiteral("Clears every tick of the list"));
     for (QPushButton *b : {m_tickAllButton, m_untickAllButton})
-        b->setIconSize(QSize(14, 14));
+        b->setIconSize(QSize(16, 16));
 
     m_startButton = makePictureButton(m_listFrame, "cmdStart", QStringLiteral("&GO!       [F6]"),
                                  QStringLiteral(":/pictures/hourglass.png"), QSize(32, 32), QRect(350, 21, 143, 57));

@@ -19,7 +19,7 @@ namespace {
 struct Commands {
     Commands() : commands(&rows, folder.fakes.services())
     {
-        commands.setClock([] { return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)); });
+        commands.setClock([this] { return now; });
         commands.setPictureChoice(QStringLiteral("/opt/lullara"), [this] { return boys; });
         QObject::connect(&commands, &OutputCommands::statusChanged,
                          [this](const QString &s) { statuses << s; });
@@ -44,6 +44,7 @@ struct Commands {
     GeneratedRows rows;
     OutputCommands commands;
     bool boys = true;
+    QDateTime now = QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9));
     QStringList statuses;
 };
 
@@ -253,8 +254,10 @@ void TestOutputCommands::printEmailAndClipboard()
     QVERIFY(fakes.shell.links.isEmpty());
 
     c.addRows({"Anna", "Bo+Li"}, {2});
+    c.now = QDateTime(QDate(2024, 3, 5), QTime(0, 0, 0, 999)); // midnight lasts the whole second
     c.commands.print();
     QCOMPARE(fakes.printer.printouts.size(), 1);
+    QCOMPARE(fakes.printer.printouts.first().last(), QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat));
     QVERIFY(fakes.printer.printouts.first().contains(QStringLiteral("Bo+Li")));
     QCOMPARE(c.statuses.last(), QStringLiteral("Printing..."));
     fakes.printer.failure = PrintError{482, QStringLiteral("No printer")};
@@ -265,6 +268,7 @@ void TestOutputCommands::printEmailAndClipboard()
     QCOMPARE(fakes.shell.links.size(), 1);
     QVERIFY(fakes.shell.links.first().startsWith(QStringLiteral("mailto:?Body=")));
     QVERIFY(fakes.shell.links.first().contains(QStringLiteral("Anna")));
+    QVERIFY(fakes.shell.links.first().contains(QStringLiteral("Bo%2BLi")));
 
     c.commands.copyTicked();
     QCOMPARE(fakes.clipboard.text, std::optional<QString>(QStringLiteral("Bo+Li\r\n")));
