@@ -11,5 +11,9 @@ case $mode in
   all) testing=ON; targets=() ;;
   *) echo "usage: $0 [program|all]" >&2; exit 2 ;;
 esac
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing >/dev/null
+# Configure only when build/ is new or was configured for the other mode; a
+# changed CMakeLists.txt makes the build step configure again by itself.
+if ! grep -qxE "BUILD_TESTING:[A-Z]+=$testing" build/CMakeCache.txt 2>/dev/null; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing >/dev/null
+fi
 cmake --build build -j"$(nproc)" "${targets[@]}"
