@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Lullara with its bundled name lists.
+# Installs what is missing, builds the program (not the tests), and starts
+# Lullara with its bundled name lists. Arguments go to the program.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh run
-tools/build.sh
+tools/build.sh program
 exec build/bin/lullara "$@"

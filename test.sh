@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh test
-tools/build.sh
+tools/build.sh all
 cd build
 ctest --output-on-failure --timeout 900 "$@"

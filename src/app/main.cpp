@@ -1,12 +1,60 @@
 #include <QApplication>
 #include <QStyleFactory>
+#include <cstdio>
+#include <cstring>
 
 #include "app/splashwindow.h"
 #include "shell/realservices.h"
 #include "shell/fonts.h"
 
+#define LULLARA_STR2(x) #x
+#define LULLARA_STR(x) LULLARA_STR2(x)
+
+namespace {
+
+const char kHelp[] =
+    "Usage: lullara [--help | --version]\n"
+    "Let the computer choose a name for your baby.\n"
+    "\n"
+    "Without an option, opens the Lullara window; other arguments are ignored.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "The name lists guyname.txt and girlname.txt are read from\n"
+    "~/.local/share/Lullara/Lullara/ when they are there, else from the\n"
+    "program's own folder. See lullara(1).\n"
+    "\n"
+    "Report bugs to: lullara@quorvel.example.org\n"
+    "Lullara home page: <https://www.quorvel.example.org/>\n";
+
+const char kVersion[] =
+    "Lullara " LULLARA_STR(LULLARA_VERSION_MAJOR) "." LULLARA_STR(LULLARA_VERSION_MINOR) "\n"
+    "Copyright 2026 Quorvel team.\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
+// Prints `text`; the exit status tells whether all of it reached standard output.
+int printAndExit(const char *text)
+{
+    std::fputs(text, stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // --help and --version answer on the terminal without opening a display,
+    // so they are handled before the application object exists.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0)
+            return printAndExit(kHelp);
+        if (std::strcmp(argv[i], "--version") == 0)
+            return printAndExit(kVersion);
+    }
+
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lullara"));

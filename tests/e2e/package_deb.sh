@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# CPack builds a .deb with dependencies computed from the binary; unpacked
-# with dpkg -x into a temporary root, the program starts and shows its window.
+# CPack builds a .deb with dependencies computed from the binary; lintian
+# finds no error in it (its warnings and notes are logged and printed);
+# unpacked with dpkg -x into a temporary root, it carries its licences,
+# changes and manual page, and the program starts and shows its window.
 # Usage: package_deb.sh BUILD-DIR ARTIFACT-ROOT
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/package_lib.sh"
 BUILD=$(cd "$1" && pwd)
 e2e_world package_deb "$2"
 for t in dpkg-deb dpkg-shlibdeps dpkg; do
   command -v "$t" >/dev/null 2>&1 || skip "$t is not available: the .deb needs Debian's packaging tools (dpkg-dev)"
 done
-e2e_require_tools cpack file desktop-file-validate appstreamcli
+e2e_require_tools cpack file desktop-file-validate appstreamcli lintian man gzip dpkg-parsechangelog
 [ -f "$BUILD/CPackConfig.cmake" ] || fail "no CPackConfig.cmake in $BUILD"
 
 PKG=$E2E_TMP/pkg
@@ -32,11 +35,32 @@ dep_names=" $(tr ',' '\n' <<<"$depends" | awk '{print $1}' | tr '\n' ' ')"
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
   [[ "$dep_names" == *" $lib "* ]] || fail "Depends lacks $lib: $depends"
 done
-field Description | head -n 1 | grep -q . || fail "the package has no summary"
+# (sed reads the whole field: head would end the pipe early and fail it)
+[ -n "$(field Description | sed -n 1p)" ] || fail "the package has no summary"
+recommends=$(field Recommends)
+log "Recommends: $recommends"
+# Qt's Wayland plugin, so that a Wayland session runs the program natively.
+[[ " $(tr ',' ' ' <<<"$recommends") " == *" qt6-wayland "* ]] || fail "Recommends lacks qt6-wayland: $recommends"
+
+# lintian: errors fail the test; warnings, notes and pedantic remarks are
+# reported (the log keeps them all).
+lintian_status=0
+lintian --fail-on error --display-info --pedantic --show-overrides "$deb" \
+  >"$E2E_LOGS/lintian.txt" 2>"$E2E_LOGS/lintian-stderr.txt" || lintian_status=$?
+while IFS= read -r line; do log "lintian: $line"; done <"$E2E_LOGS/lintian.txt"
+if [ "$lintian_status" -eq 1 ] || grep -q '^E: ' "$E2E_LOGS/lintian.txt"; then
+  fail "lintian reports errors: $(grep '^E: ' "$E2E_LOGS/lintian.txt" | cut -d' ' -f3 | sort -u | tr '\n' ' ')"
+fi
+[ "$lintian_status" -eq 0 ] ||
+  fail "lintian ended with status $lintian_status (see lintian-stderr.txt): $(tail -n 3 "$E2E_LOGS/lintian-stderr.txt")"
+log "lintian: $(grep -c '^W: ' "$E2E_LOGS/lintian.txt" || true) warnings, no error"
 
 ROOT=$E2E_TMP/root
 dpkg -x "$deb" "$ROOT"
 check_layout "$ROOT/usr" ""
+check_docs "$ROOT/usr"
+[[ "$(field Version)" == "$(program_version "$ROOT/usr/bin/lullara")"* ]] ||
+  fail "package version $(field Version) is not the version the program reports"
 
 start_x
 E2E_APP=$E2E_TMP
