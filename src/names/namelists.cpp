@@ -1,6 +1,8 @@
 #include "names/namelists.h"
 
 #include <QDir>
+
+#include "names/namefolder.h"
 #include <variant>
 
 namespace lullara {
@@ -23,9 +25,13 @@ std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)
 
 std::optional<NameLoadFailure> NameLists::load(NameList &list, const QString &fileName)
 {
-    auto result = readNameFile(nameFilePath(m_programDir, fileName));
+    // The user's own file wins over the bundled one; a box names the file
+    // that failed: the bundled one as always, the user's by its whole path.
+    const QString folder = nameFileFolder(fileName, m_programDir);
+    const QString path = nameFilePath(folder, fileName);
+    auto result = readNameFile(path);
     if (auto *error = std::get_if<NameFileError>(&result))
-        return NameLoadFailure{*error, displayFileName(fileName)};
+        return NameLoadFailure{*error, folder == m_programDir ? displayFileName(fileName) : QDir::toNativeSeparators(path)};
     QStringList names = std::get<QStringList>(std::move(result));
     if (m_filter != QLatin1String("All"))
         names = m_filter.isEmpty() ? QStringList() : filterByFirstChar(names, m_filter.at(0));

@@ -34,8 +34,10 @@ public:
     QString letterFilter() const { return m_filter; }
 
     // Sets the filter ("All" or a letter) and reads the boys' file, then the
-    // girls' file, into their lists: every name for "All", else the names
-    // whose first character equals the filter's first character. Stops at the
+    // girls' file (each from the user's data folder when it is there, else
+    // from beside the program) into their lists: every name for "All", else
+    // the names whose first character equals the filter's first character.
+    // Stops at the
     // first file that cannot be read: a failing girls' file leaves the boys'
     // list loaded.
     std::optional<NameLoadFailure> chooseFilter(const QString &filter);

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "fixture.h"
+#include "names/namefolder.h"
 #include "names/namelists.h"
 
 using namespace lullara;
@@ -30,6 +31,7 @@ private slots:
     void failures_data();
     void failures();
     void chooseAnnouncesEveryChoice();
+    void usersOwnFileWins();
 };
 
 void TestNameLists::filter_data()
@@ -131,6 +133,26 @@ void TestNameLists::chooseAnnouncesEveryChoice()
     QCOMPARE(chosen, (QList<int>{3, 3, -1}));
     QCOMPARE(lists.boys()->at(3), QStringLiteral("Karl"));
     QCOMPARE(lists.boys()->at(99), QString());
+}
+
+void TestNameLists::usersOwnFileWins()
+{
+    Folder folder;
+    const QString own = userNameFolder();
+    QVERIFY(QDir().mkpath(own));
+    writeNameFile(own + QStringLiteral("/girlname.txt"), {"Ada", "Una"});
+    NameLists lists(folder.path());
+    QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
+    QCOMPARE(names(lists.girls()), (QStringList{"Ada", "Una"}));
+    QCOMPARE(lists.boys()->count(), 7); // the bundled boys' list
+    // A user's file that cannot be read fails with its own path.
+    QFile::remove(own + QStringLiteral("/girlname.txt"));
+    QVERIFY(QDir().mkdir(own + QStringLiteral("/girlname.txt")));
+    const auto failure = lists.chooseFilter(QStringLiteral("All"));
+    QDir(own).rmdir(QStringLiteral("girlname.txt"));
+    QVERIFY(failure);
+    QCOMPARE(failure->error.number, 75);
+    QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), own + QStringLiteral("/girlname.txt"));
 }
 
 QTEST_GUILESS_MAIN(TestNameLists)
