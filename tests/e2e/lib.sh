@@ -1,12 +1,11 @@
-# Shared helpers for Lullara's end-to-end tests.
-#
-# Every test runs in a world of its own: a temporary home, a private copy of
-# the program with small name files, an Xvfb display with openbox. All that
-# is started here ends with the script; on failure the screenshots, logs,
-# settings file and written files are kept in <artifacts>/<test>/.
+# Shared helpers for Lullara's end-to-end tests:
 #   source "$(dirname "$0")/lib.sh"; e2e_init NAME BIN-DIR ARTIFACT-ROOT
-# Exit code 77 means skipped. E2E_KEEP_ARTIFACTS=1 keeps the artifacts of a
-# pass too; E2E_DISPLAYS="93 94" names the X displays the tests may take.
+# gives the test a temporary home, a private copy of the program with small
+# name files and, after start_x, an Xvfb display with openbox. All of it ends
+# with the script; a failing test leaves its folder OUT (screenshots, logs,
+# written files) and the settings file in ARTIFACT-ROOT/NAME. Exit code 77
+# means skipped. E2E_KEEP_ARTIFACTS=1 keeps them after a pass too;
+# E2E_DISPLAYS="93 94" names the X displays the tests may take.
 set -euo pipefail
 
 # The names of the test's own name files (CR LF line ends, a comment first).
@@ -59,7 +58,7 @@ e2e_copy_program() {
 }
 
 # write_names FILE LINE... : one line each, ended by CR LF.
-write_names() { local f=$1; shift; printf '%s\r\n' "$@" >"$f"; }
+write_names() { rm -f "$1"; printf '%s\r\n' "${@:2}" >"$1"; }
 
 e2e_cleanup() {
   local rc=$? i
@@ -164,13 +163,10 @@ copy_all() {
 
 crlf_lines() { awk '/\r$/ {n++} END {print n + 0}' "$1"; }
 
-# check_crlf_text FILE N : exactly N lines, each ended by CR LF, nothing else.
+# check_crlf_text FILE N : exactly N lines, each ended by CR LF, no other CR.
 check_crlf_text() {
-  local f=$1 n=$2
-  [ "$(tr -cd '\n' <"$f" | wc -c)" -eq "$n" ] || fail "$(basename "$f") has not $n lines"
-  [ "$(tr -cd '\r' <"$f" | wc -c)" -eq "$n" ] || fail "$(basename "$f") has not $n carriage returns"
-  [ "$(crlf_lines "$f")" -eq "$n" ] || fail "some line of $(basename "$f") does not end with CR LF"
-  [ "$n" -eq 0 ] || [ "$(tail -c 2 "$f" | od -An -tx1 | tr -d ' \n')" = 0d0a ] || fail "$(basename "$f") does not end with CR LF"
+  [ "$(wc -l <"$1")" -eq "$2" ] && cmp -s "$1" <(tr -d '\r' <"$1" | sed 's/$/\r/') ||
+    fail "$(basename "$1") is not $2 lines each ended by CR LF"
 }
 
 # wait_rows WINDOW N SECONDS FILE : Copy All until the clipboard holds N rows.
