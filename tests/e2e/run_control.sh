@@ -2,8 +2,8 @@
 # Runs driven by the function keys, read back through Copy All (Alt+A), which
 # puts one name a line, each ended by CR LF, on the clipboard: F6 starts a run
 # that ends by itself after the default five names, F8 pauses it (no names
-# arrive), F9 resumes it; F6 again starts on an emptied list and F7 ends that
-# run early.
+# arrive), F9 resumes it; F6 again starts on an emptied list, F7 ends that
+# run early, and the next F6 runs to the end once more.
 source "$(dirname "$0")/lib.sh"
 e2e_init run_control "$1" "$2"
 start_x
@@ -49,7 +49,6 @@ sleep 1.5
 copy_all "$W" "$OUT/stopped-later.txt"
 cmp -s "$OUT/stopped.txt" "$OUT/stopped-later.txt" || fail "names were added after F7"
 
-# After a stop F6 runs to the end once more.
 keys "$W" F6
 wait_rows "$W" 5 30 "$OUT/again.txt"
 names_in "$OUT/again.txt" "${BOYS[@]}"
