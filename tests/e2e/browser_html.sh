@@ -21,13 +21,13 @@ write_names "$E2E_APP/girlname.txt" "# girls" "$GIRL" Beth Cleo Dora
 start_x
 start_app
 W=$(main_window)
-click "$W" 209 17    # .add beside BOY
-click "$W" 425 17    # .add beside GiRL
-copy_all "$W" "$E2E_TMP/out/clip.txt"
-[ "$(tr -d '\r' <"$E2E_TMP/out/clip.txt")" = "$(printf '%s\n%s' "$BOY" "$GIRL")" ] ||
-  fail "the list does not hold the two names added by hand: $(cat -A "$E2E_TMP/out/clip.txt")"
+click "$W" cmdBoysAdd
+click "$W" cmdGirlsAdd
+copy_all "$W" "$OUT/clip.txt"
+[ "$(tr -d '\r' <"$OUT/clip.txt")" = "$(printf '%s\n%s' "$BOY" "$GIRL")" ] ||
+  fail "the list does not hold the two names added by hand: $(cat -A "$OUT/clip.txt")"
 
-PAGE=$E2E_TMP/out/names.htm
+PAGE=$OUT/names.htm
 save_as "$W" alt+s "$PAGE" html
 close_by_wm "$W"
 grep -qi '<html' "$PAGE" || fail "the export is not an HTML page"
@@ -35,7 +35,7 @@ grep -qi '<html' "$PAGE" || fail "the export is not an HTML page"
 # A page beside the export opens it in a frame and reports what the browser
 # made of it: its rendered text, the elements that names could have produced,
 # and whether each picture loaded.
-cat >"$E2E_TMP/out/inspect.html" <<'HTML'
+cat >"$OUT/inspect.html" <<'HTML'
 <!DOCTYPE html>
 <html><head><meta charset="utf-8"></head><body><iframe id="f" src="names.htm"></iframe>
 <script>
@@ -67,19 +67,19 @@ timeout 90 "$BROWSER" --headless --no-sandbox --disable-gpu --allow-file-access-
   --disable-background-networking --disable-component-update --disable-sync \
   --disable-default-apps --disable-extensions --disable-breakpad --metrics-recording-only \
   --host-resolver-rules="MAP * ~NOTFOUND, EXCLUDE localhost" --proxy-server="127.0.0.1:9" \
-  --virtual-time-budget=10000 --dump-dom "file://$E2E_TMP/out/inspect.html" \
-  >"$E2E_TMP/out/dom.html" 2>"$E2E_LOGS/browser.log" || fail "the browser failed (see browser.log)"
-sed -n 's:.*<pre id="result">\([^<]*\)</pre>.*:\1:p' "$E2E_TMP/out/dom.html" | base64 -d >"$E2E_TMP/out/report.txt" ||
+  --virtual-time-budget=10000 --dump-dom "file://$OUT/inspect.html" \
+  >"$OUT/dom.html" 2>"$OUT/browser.log" || fail "the browser failed (see browser.log)"
+sed -n 's:.*<pre id="result">\([^<]*\)</pre>.*:\1:p' "$OUT/dom.html" | base64 -d >"$OUT/report.txt" ||
   fail "no report from the browser (see dom.html)"
-cat "$E2E_TMP/out/report.txt" >&2
+cat "$OUT/report.txt" >&2
 
-grep -q '^NO ACCESS\|^ERROR' "$E2E_TMP/out/report.txt" && fail "the inspecting page could not read the export"
-[ "$(grep -c '^IMG ' "$E2E_TMP/out/report.txt")" -eq 2 ] || fail "expected 2 pictures, one per row"
-if grep '^IMG ' "$E2E_TMP/out/report.txt" | grep -vq '^IMG loaded 16x16$'; then
-  fail "a row picture did not load: $(grep '^IMG ' "$E2E_TMP/out/report.txt" | tr '\n' ' ')"
+grep -q '^NO ACCESS\|^ERROR' "$OUT/report.txt" && fail "the inspecting page could not read the export"
+[ "$(grep -c '^IMG ' "$OUT/report.txt")" -eq 2 ] || fail "expected 2 pictures, one per row"
+if grep '^IMG ' "$OUT/report.txt" | grep -vq '^IMG loaded 16x16$'; then
+  fail "a row picture did not load: $(grep '^IMG ' "$OUT/report.txt" | tr '\n' ' ')"
 fi
-grep -qx 'ELEMENTS b=0 i=0' "$E2E_TMP/out/report.txt" || fail "markup from a name was interpreted: $(grep ELEMENTS "$E2E_TMP/out/report.txt")"
-text=$(sed -n '/^TEXT$/,$p' "$E2E_TMP/out/report.txt")
+grep -qx 'ELEMENTS b=0 i=0' "$OUT/report.txt" || fail "markup from a name was interpreted: $(grep ELEMENTS "$OUT/report.txt")"
+text=$(sed -n '/^TEXT$/,$p' "$OUT/report.txt")
 for nm in "$BOY" "$GIRL"; do
   grep -qF -- "$nm" <<<"$text" || fail "the rendered page does not show \"$nm\" as text"
 done

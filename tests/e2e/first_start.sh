@@ -1,36 +1,48 @@
 #!/usr/bin/env bash
-# First start with an empty settings store: the main window appears with its
-# fixed client size, and closing it through the window manager stores the
-# defaults.
+# A missing name file ends the program with its "Error 53" box over the
+# splash: the main window never shows, the program exits with a failure
+# status and no settings are written. With both files in place, the first
+# start on that empty store shows the fixed-size main window alone, and
+# closing it through the window manager stores the defaults.
 source "$(dirname "$0")/lib.sh"
 e2e_init first_start "$1" "$2"
 start_x
 
-[ ! -e "$CONF" ] || fail "the settings file exists before the first start"
+for missing in guyname.txt girlname.txt; do
+  mv "$E2E_APP/$missing" "$E2E_TMP/"
+  start_app "without-$missing"
+  B=$(wait_window '^Error 53$') || fail "no \"Error 53\" box with $missing missing"
+  sleep 0.5
+  shot "error-without-$missing"
+  window_gone '^Lullara v2\.0$' || fail "the main window is shown although $missing is missing"
+  # The splash (470 x 120, no frame) is still on screen under the box.
+  sizes=$(for id in $(xdotool search --onlyvisible --pid "$E2E_APP_PID"); do client_size "$id"; done)
+  grep -qx 470x120 <<<"$sizes" || fail "the splash window is not on screen under the error box"
+  keys "$B" Return
+  wait_exit 15
+  [ "$E2E_APP_STATUS" -ne 0 ] || fail "the program exited with status 0 after the error box for $missing"
+  [ ! -e "$CONF" ] || fail "settings were written although $missing was missing"
+  mv "$E2E_TMP/$missing" "$E2E_APP/"
+done
+
 start_app
 W=$(main_window)
-shot "main-window" >/dev/null
-
-size=$(client_size "$W")
-[ "$size" = "577x562" ] || fail "client area is $size, expected 577x562"
+shot main-window
+[ "$(client_size "$W")" = 577x562 ] || fail "the client area is $(client_size "$W"), expected 577x562"
 hints=$(xprop -id "$W" WM_NORMAL_HINTS)
-echo "$hints" >"$E2E_LOGS/normal-hints.txt"
-grep -q 'minimum size: 577 by 562' <<<"$hints" || fail "window has no fixed minimum size 577x562"
-grep -q 'maximum size: 577 by 562' <<<"$hints" || fail "window has no fixed maximum size 577x562"
-# The splash is gone once the main window shows; only the main window is left.
-visible=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
+grep -q 'minimum size: 577 by 562' <<<"$hints" || fail "the window has no fixed minimum size 577x562: $hints"
+grep -q 'maximum size: 577 by 562' <<<"$hints" || fail "the window has no fixed maximum size 577x562: $hints"
+# The splash is gone once the main window shows.
+visible=$(xdotool search --onlyvisible --name . | wc -l)
 [ "$visible" -eq 1 ] || fail "$visible visible named windows, expected only the main window"
 
 close_by_wm "$W"
-[ -f "$CONF" ] || fail "no settings file after closing the window"
-keep "$CONF"
 conf_expect cmbNum 4
 conf_expect cmbInterval 3
 conf_expect optAll True
 conf_absent optSel
 conf_absent SaveMethod
 for k in Left Top; do
-  v=$(conf_get "$k") || fail "setting $k missing"
-  [[ "$v" =~ ^-?[0-9]+(\.[0-9]+)?$ ]] || fail "setting $k is \"$v\", not a number"
+  [[ "$(conf_get $k)" =~ ^-?[0-9]+(\.[0-9]+)?$ ]] || fail "setting $k is \"$(conf_get $k)\", not a number"
 done
-log "passed"
+log passed

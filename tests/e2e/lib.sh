@@ -1,474 +1,238 @@
-# Shared helpers for Lullara's end-to-end tests.
-#
-# Every test gets a world of its own: a temporary home folder, a private copy
-# of the program with small name files written by the test, its own Xvfb
-# display with openbox as window manager. Everything started here is ended
-# when the test script exits; on failure the screenshots, logs, settings file
-# and saved files are kept in <artifacts>/<test>/.
-#
-# Usage from a test script:
-#   source "$(dirname "$0")/lib.sh"
-#   e2e_init <test-name> <folder-of-built-program> <artifacts-root>
-#
-# Exit code 77 from a test means "skipped" (CTest SKIP_RETURN_CODE).
-# E2E_KEEP_ARTIFACTS=1 keeps the artifacts of passing tests as well.
-
+# Shared helpers for Lullara's end-to-end tests:
+#   source "$(dirname "$0")/lib.sh"; e2e_init NAME BIN-DIR ARTIFACT-ROOT
+# gives the test a temporary home, a private copy of the program with small
+# name files and, after start_x, an Xvfb display with openbox. All of it ends
+# with the script; a failing test leaves its folder OUT (screenshots, logs,
+# written files) and the settings file in ARTIFACT-ROOT/NAME. Exit code 77
+# means skipped. E2E_KEEP_ARTIFACTS=1 keeps them after a pass too;
+# E2E_DISPLAYS="93 94" names the X displays the tests may take.
 set -euo pipefail
 
-E2E_NAME=""
-E2E_BIN=""
-E2E_ARTIFACTS=""
-E2E_TMP=""
-E2E_APP=""
-E2E_PROGRAM=""
-E2E_LOGS=""
-E2E_SHOTS=""
-E2E_XVFB_PID=""
-E2E_WM_PID=""
-E2E_APP_PID=""
-E2E_APP_STATUS=""
-E2E_STEP=0
-E2E_EXTRA_CLEANUP=()
-CONF=""
-
-# Names written into the test's own name files (CR LF line ends, a comment
-# line first). Kept short so that every check can list what it expects.
+# The names of the test's own name files (CR LF line ends, a comment first).
 E2E_BOYS=(Adam Ben Carl Dan Eric Finn Gus Hugo Ivan Karl Kevin Kurt Kyle Leo)
 E2E_GIRLS=(Anna Beth Cleo Dora Emma Fay Gina Hope Iris Kara Kate Kim Kira Lea)
+E2E_NAME=lib E2E_XVFB_PID="" E2E_WM_PID="" E2E_APP_PID="" E2E_STEP=0 E2E_CLEANUP=()
 
-log() { printf '[%s %s] %s\n' "$E2E_NAME" "$(date +%H:%M:%S)" "$*" >&2; }
-
-fail() {
-  log "FAIL: $*"
-  exit 1
-}
-
-skip() {
-  log "SKIP: $*"
-  exit 77
-}
-
-# Runs the given clean-up command when the test ends (in reverse order).
-on_exit() { E2E_EXTRA_CLEANUP+=("$*"); }
+log() { printf '[%s %s] %s\n' "$E2E_NAME" "$(date +%T)" "$*" >&2; }
+fail() { log "FAIL: $*"; exit 1; }
+skip() { log "SKIP: $*"; exit 77; }
+on_exit() { E2E_CLEANUP+=("$*"); }   # a clean-up command, run at the end (last first)
 
 e2e_require_tools() {
-  local missing=() t
-  for t in "$@"; do
-    command -v "$t" >/dev/null 2>&1 || missing+=("$t")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    fail "missing tools: ${missing[*]} (install them with tools/deps.sh test)"
-  fi
+  local t
+  for t in "$@"; do command -v "$t" >/dev/null || fail "missing tool $t (see tools/deps.sh test)"; done
 }
 
-e2e_init() {
-  e2e_world "$1" "$3"
-  e2e_copy_program "$2"
+# wait_for SECONDS COMMAND : runs the shell text COMMAND until it succeeds.
+wait_for() {
+  local end_=$((SECONDS + $1))
+  until eval "$2"; do [ $SECONDS -lt $end_ ] || return 1; sleep 0.2; done
 }
 
-# e2e_world NAME ARTIFACT-ROOT : temp folder, private home, clean-up trap.
+e2e_init() { e2e_world "$1" "$3"; e2e_copy_program "$2"; }
+
+# e2e_world NAME ARTIFACT-ROOT : temporary folder, private home, clean-up.
 e2e_world() {
-  E2E_NAME=$1
-  E2E_ARTIFACTS=$2/$1
+  E2E_NAME=$1 E2E_ARTIFACTS=$2/$1
   e2e_require_tools Xvfb openbox xdotool xclip xwininfo xprop import timeout
-
   E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/lullara-e2e.$1.XXXXXX")
-  E2E_LOGS=$E2E_TMP/logs
-  E2E_SHOTS=$E2E_TMP/screenshots
-  mkdir -p "$E2E_LOGS" "$E2E_SHOTS" "$E2E_TMP/home/.config" "$E2E_TMP/run" "$E2E_TMP/out"
-  chmod 700 "$E2E_TMP/run"
+  OUT=$E2E_TMP/out E2E_LOGS=$E2E_TMP/out
+  mkdir -p "$OUT" "$E2E_TMP/home" -m 700 "$E2E_TMP/run"
   trap e2e_cleanup EXIT
   trap 'exit 130' INT TERM
-
-  export HOME=$E2E_TMP/home
-  export XDG_CONFIG_HOME=$HOME/.config
-  export XDG_DATA_HOME=$HOME/.local/share
-  export XDG_CACHE_HOME=$HOME/.cache
-  export XDG_RUNTIME_DIR=$E2E_TMP/run
-  export LANG=C.UTF-8 LC_ALL=C.UTF-8
-  export QT_QPA_PLATFORM=xcb
-  export NO_AT_BRIDGE=1
-  export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/run/no-bus
-  unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR \
-        QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI SESSION_MANAGER XDG_SESSION_TYPE \
-        WAYLAND_DISPLAY 2>/dev/null || true
+  export HOME=$E2E_TMP/home XDG_RUNTIME_DIR=$E2E_TMP/run LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/run/no-bus
+  export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+  unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING \
+    QT_FONT_DPI SESSION_MANAGER XDG_SESSION_TYPE WAYLAND_DISPLAY
   CONF=$XDG_CONFIG_HOME/Lullara/Lullara.conf
-  log "world at $E2E_TMP"
 }
 
-# e2e_copy_program BIN-DIR : a private copy of the program and its
-# companions, with the test's own name files.
+# e2e_copy_program BIN-DIR : a private copy of the program and its companions.
 e2e_copy_program() {
-  E2E_BIN=$(cd "$1" && pwd)
-  [ -x "$E2E_BIN/lullara" ] || fail "no program at $E2E_BIN/lullara (build the target lullara first)"
-  E2E_APP=$E2E_TMP/app
-  mkdir -p "$E2E_APP"
-  cp -a "$E2E_BIN"/. "$E2E_APP"/
-  rm -f "$E2E_APP/guyname.txt" "$E2E_APP/girlname.txt"
+  [ -x "$1/lullara" ] || fail "no program at $1/lullara (build the target lullara first)"
+  E2E_APP=$E2E_TMP/app E2E_PROGRAM=./lullara
+  cp -a "$1" "$E2E_APP"
   write_names "$E2E_APP/guyname.txt" "# boys for the end-to-end test" "${E2E_BOYS[@]}"
   write_names "$E2E_APP/girlname.txt" "# girls for the end-to-end test" "${E2E_GIRLS[@]}"
-  E2E_PROGRAM=./lullara
 }
 
 # write_names FILE LINE... : one line each, ended by CR LF.
-write_names() {
-  local file=$1
-  shift
-  : >"$file"
-  local l
-  for l in "$@"; do printf '%s\r\n' "$l" >>"$file"; done
-}
+write_names() { rm -f "$1"; printf '%s\r\n' "${@:2}" >"$1"; }
 
 e2e_cleanup() {
-  local rc=$?
+  local rc=$? i
   set +e
   trap - EXIT
-  if [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ] && [ -n "$E2E_XVFB_PID" ]; then
-    shot "at-failure" >/dev/null 2>&1
-    [ -n "${DISPLAY:-}" ] && xdotool search --name '.' getwindowname %@ >"$E2E_LOGS/windows-at-failure.txt" 2>&1
+  [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ] && [ -n "$E2E_XVFB_PID" ] && shot at-failure
+  for ((i = ${#E2E_CLEANUP[@]} - 1; i >= 0; i--)); do eval "${E2E_CLEANUP[$i]}" >/dev/null 2>&1; done
+  stop_pid "$E2E_APP_PID"; stop_pid "$E2E_WM_PID"; stop_pid "$E2E_XVFB_PID"
+  rm -rf "$E2E_ARTIFACTS"
+  if { [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ]; } || [ "${E2E_KEEP_ARTIFACTS:-0}" = 1 ]; then
+    mkdir -p "${E2E_ARTIFACTS%/*}" && cp -a "$OUT" "$E2E_ARTIFACTS" && cp "$CONF" "$E2E_ARTIFACTS"/ 2>/dev/null
+    log "artifacts kept in $E2E_ARTIFACTS"
   fi
-  local i
-  for ((i = ${#E2E_EXTRA_CLEANUP[@]} - 1; i >= 0; i--)); do
-    eval "${E2E_EXTRA_CLEANUP[$i]}" >/dev/null 2>&1
-  done
-  stop_pid "$E2E_APP_PID"
-  stop_pid "$E2E_WM_PID"
-  stop_pid "$E2E_XVFB_PID"
-  if [ -n "$E2E_ARTIFACTS" ]; then
-    rm -rf "$E2E_ARTIFACTS"
-    if { [ "$rc" -ne 0 ] && [ "$rc" -ne 77 ] || [ "${E2E_KEEP_ARTIFACTS:-0}" = 1 ]; } && [ -n "$E2E_TMP" ]; then
-      mkdir -p "$E2E_ARTIFACTS"
-      cp -a "$E2E_LOGS" "$E2E_SHOTS" "$E2E_TMP/out" "$E2E_ARTIFACTS"/ 2>/dev/null
-      [ -f "$CONF" ] && cp "$CONF" "$E2E_ARTIFACTS"/
-      log "artifacts kept in $E2E_ARTIFACTS"
-    fi
-  fi
-  [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+  rm -rf "$E2E_TMP"
   exit "$rc"
 }
 
-# stop_pid PID : ends one process we started, politely first.
+# stop_pid PID : ends one process started here, politely first.
 stop_pid() {
-  local pid=$1 n
-  [ -n "$pid" ] || return 0
-  kill -0 "$pid" 2>/dev/null || return 0
-  kill -TERM "$pid" 2>/dev/null
-  for n in $(seq 1 30); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
+  [ -n "$1" ] && kill "$1" 2>/dev/null || return 0
+  timeout 3 tail --pid="$1" -s 0.1 -f /dev/null || kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
   return 0
 }
 
-# Starts Xvfb on a free display (the server picks it and reports it through
-# -displayfd) and openbox on it.
+# start_x : Xvfb on a free display (of E2E_DISPLAYS, if given), openbox on it.
 start_x() {
-  local dfile=$E2E_TMP/display n
-  : >"$dfile"
-  Xvfb -displayfd 7 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 -noreset \
-    7>"$dfile" >"$E2E_LOGS/xvfb.log" 2>&1 &
-  E2E_XVFB_PID=$!
-  for n in $(seq 1 100); do
-    [ -s "$dfile" ] && break
-    kill -0 "$E2E_XVFB_PID" 2>/dev/null || fail "Xvfb did not start (see xvfb.log)"
-    sleep 0.1
+  local d f=$E2E_TMP/display
+  for d in ${E2E_DISPLAYS:-any}; do
+    [ "$d" = any ] && d="" || d=:$d
+    : >"$f"
+    Xvfb $d -displayfd 7 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 -noreset 7>"$f" >>"$OUT/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    wait_for 10 '[ -s "$f" ] || ! kill -0 $E2E_XVFB_PID 2>/dev/null'
+    [ -s "$f" ] && break
+    E2E_XVFB_PID=""
   done
-  [ -s "$dfile" ] || fail "Xvfb reported no display"
-  export DISPLAY=":$(tr -dc '0-9' <"$dfile")"
-  log "X server on $DISPLAY"
-
-  cat >"$E2E_TMP/openbox-rc.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc">
-  <focus><focusNew>yes</focusNew><followMouse>no</followMouse></focus>
-  <placement><policy>Smart</policy></placement>
-  <desktops><number>1</number></desktops>
-  <keyboard>
-    <keybind key="A-F4"><action name="Close"/></keybind>
-  </keyboard>
-</openbox_config>
-EOF
-  openbox --sm-disable --config-file "$E2E_TMP/openbox-rc.xml" >"$E2E_LOGS/openbox.log" 2>&1 &
+  [ -s "$f" ] || fail "no X server started (see xvfb.log)"
+  export DISPLAY=:$(tr -dc 0-9 <"$f")
+  echo '<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard><keybind key="A-F4"><action name="Close"/></keybind></keyboard></openbox_config>' >"$E2E_TMP/openbox.xml"
+  openbox --sm-disable --config-file "$E2E_TMP/openbox.xml" >"$OUT/openbox.log" 2>&1 &
   E2E_WM_PID=$!
-  for n in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    kill -0 "$E2E_WM_PID" 2>/dev/null || fail "openbox did not start (see openbox.log)"
-    sleep 0.1
-  done
-  fail "openbox did not take over the display"
+  wait_for 10 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fail "openbox did not start"
+  log "X server on $DISPLAY"
 }
 
-# start_app [label] : starts the program: E2E_PROGRAM (the private copy
-# unless a test points it elsewhere), from the folder E2E_APP.
+# start_app [LABEL] : starts E2E_PROGRAM in the folder E2E_APP.
 start_app() {
-  local label=${1:-app}
-  E2E_APP_STATUS=""
-  (cd "$E2E_APP" && exec "$E2E_PROGRAM") >>"$E2E_LOGS/$label.log" 2>&1 &
+  (cd "$E2E_APP" && exec "$E2E_PROGRAM") >>"$OUT/${1:-app}.log" 2>&1 &
   E2E_APP_PID=$!
-  log "started lullara (pid $E2E_APP_PID)"
 }
 
-# wait_window REGEX [seconds] : prints the id of the first visible window
-# whose name matches REGEX. (xdotool's own --sync gives up when a window
-# vanishes while it looks, as the splash does, so the search is repeated.)
+# wait_window REGEX [SECONDS] : the id of the first visible window so named.
 wait_window() {
-  local re=$1 secs=${2:-30} id end
-  end=$((SECONDS + secs))
-  while :; do
-    id=$(timeout 10 xdotool search --onlyvisible --name "$re" 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && { printf '%s\n' "$id"; return 0; }
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.2
-  done
+  local re=$1 id
+  wait_for "${2:-30}" 'id=$(timeout 10 xdotool search --onlyvisible --name "$re" 2>/dev/null | head -n 1); [ -n "$id" ]' &&
+    echo "$id"
 }
-
-window_gone() {
-  local re=$1
-  ! xdotool search --onlyvisible --name "$re" >/dev/null 2>&1
-}
-
-main_window() {
-  local id
-  id=$(wait_window '^Lullara v2\.0$' "${1:-30}") || fail "main window \"Lullara v2.0\" did not appear"
-  printf '%s\n' "$id"
-}
+window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+main_window() { wait_window '^Lullara v2\.0$' || fail "the main window \"Lullara v2.0\" did not appear"; }
 
 activate() {
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
-  timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 ||
-    timeout 3 xdotool windowfocus --sync "$1" >/dev/null 2>&1 ||
-    log "could not activate window $1 ($(xdotool getwindowname "$1" 2>/dev/null))"
+  [ "$(xdotool getactivewindow 2>/dev/null)" != "$1" ] || return 0
+  timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || log "could not activate window $1"
   sleep 0.2
 }
+keys() { activate "$1"; xdotool key --delay 60 "${@:2}"; }   # keys WINDOW KEY...
+type_text() { activate "$1"; xdotool type --delay 20 -- "$2"; }
 
-# keys WINDOW KEY... : real key presses (XTEST) into the activated window.
-keys() {
-  local w=$1
-  shift
-  activate "$w"
-  xdotool key --delay 60 "$@"
-}
-
-# type_text WINDOW TEXT
-type_text() {
-  activate "$1"
-  xdotool type --delay 20 -- "$2"
-}
-
-# click WINDOW X Y : left click at a point of the window's client area.
+# Places (left, top, width, height) in the main window's client area of the
+# controls the tests click: a frame's place plus the control's place in it.
+declare -A PLACE=(
+  [cmdBoysAdd]="193 9 33 17"
+  [cmdGirlsAdd]="409 9 33 17"
+  [optBoys]="77 9 57 21"       # Frame2 (63, 9) + (14, 0)
+  [optGirls]="497 8 63 21"     # Frame3 (399, 9) + (98, -1)
+  [optLetK]="350 175 29 15"    # Frame1 (63, 154) + optLet(10) (287, 21)
+  [optLetAll]="518 189 43 15"  # Frame1 (63, 154) + (455, 35)
+)
+# click WINDOW CONTROL : a left click in the middle of the control.
 click() {
+  local p=(${PLACE[$2]})
   activate "$1"
-  xdotool mousemove --window "$1" "$2" "$3"
-  sleep 0.1
-  xdotool click 1
+  xdotool mousemove --window "$1" $((p[0] + p[2] / 2)) $((p[1] + p[3] / 2)) sleep 0.1 click 1
   sleep 0.2
 }
 
-# shot LABEL : screenshot of the whole screen, kept with the artifacts.
+# shot LABEL : a screenshot of the screen, kept with the artifacts.
 shot() {
   E2E_STEP=$((E2E_STEP + 1))
-  local f
-  f=$(printf '%s/%02d-%s.png' "$E2E_SHOTS" "$E2E_STEP" "$1")
-  import -window root "$f" 2>>"$E2E_LOGS/import.log" || true
-  printf '%s\n' "$f"
+  import -window root "$(printf '%s/shot-%02d-%s.png' "$OUT" $E2E_STEP "$1")" 2>>"$OUT/import.log" || log "no screenshot"
 }
 
-# client_size WINDOW : prints "WIDTHxHEIGHT" of the window's client area.
-client_size() {
-  xwininfo -id "$1" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'
-}
+client_size() { xwininfo -id "$1" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}'; }
 
-# clipboard FILE : the X clipboard's text, bytes unchanged.
-clipboard() {
-  timeout 5 xclip -o -selection clipboard >"$1" 2>/dev/null || : >"$1"
-}
-
-# copy_all WINDOW FILE : presses Alt+A (Copy All) and reads the clipboard.
+# copy_all WINDOW FILE : Copy All (Alt+A), then the clipboard's text as it is.
 copy_all() {
   keys "$1" alt+a
   sleep 0.3
-  clipboard "$2"
+  timeout 5 xclip -o -selection clipboard >"$2" 2>/dev/null || : >"$2"
 }
 
-# line_count FILE : number of lines ended by CR LF.
-crlf_lines() {
-  local n
-  n=$(grep -c $'\r$' "$1" 2>/dev/null) || true
-  printf '%s\n' "${n:-0}"
-}
+crlf_lines() { awk '/\r$/ {n++} END {print n + 0}' "$1"; }
 
-# check_crlf_text FILE N : exactly N lines, each ended by CR LF, nothing else.
+# check_crlf_text FILE N : exactly N lines, each ended by CR LF, no other CR.
 check_crlf_text() {
-  local f=$1 n=$2 lf cr
-  lf=$(tr -cd '\n' <"$f" | wc -c)
-  cr=$(tr -cd '\r' <"$f" | wc -c)
-  [ "$lf" -eq "$n" ] || fail "$(basename "$f"): $lf lines, expected $n"
-  [ "$cr" -eq "$n" ] || fail "$(basename "$f"): $cr carriage returns for $n lines"
-  if [ "$n" -gt 0 ]; then
-    [ "$(tail -c 2 "$f" | od -An -tx1 | tr -d ' \n')" = "0d0a" ] || fail "$(basename "$f") does not end with CR LF"
-  fi
-  [ "$(grep -c $'\r$' "$f")" -eq "$n" ] || fail "$(basename "$f"): some line does not end with CR LF"
+  [ "$(wc -l <"$1")" -eq "$2" ] && cmp -s "$1" <(tr -d '\r' <"$1" | sed 's/$/\r/') ||
+    fail "$(basename "$1") is not $2 lines each ended by CR LF"
 }
 
 # wait_rows WINDOW N SECONDS FILE : Copy All until the clipboard holds N rows.
 wait_rows() {
-  local w=$1 n=$2 secs=$3 f=$4 end got=0
-  end=$((SECONDS + secs))
+  local got=0 end=$((SECONDS + $3))
   while [ $SECONDS -lt $end ]; do
-    copy_all "$w" "$f"
-    got=$(crlf_lines "$f")
-    [ "$got" -ge "$n" ] && break
+    copy_all "$1" "$4"
+    got=$(crlf_lines "$4")
+    [ "$got" -lt "$2" ] || break
     sleep 0.5
   done
-  [ "$got" -eq "$n" ] || fail "expected $n generated rows, the clipboard holds $got"
+  [ "$got" -eq "$2" ] || fail "expected $2 generated rows, the clipboard holds $got"
 }
 
-# names_in FILE NAME... : every line of FILE (CR LF stripped) is one of NAMEs.
+# names_in FILE NAME... : every line of FILE is one of the NAMEs.
 names_in() {
-  local f=$1 line ok n
-  shift
-  while IFS= read -r line; do
-    line=${line%$'\r'}
-    ok=0
-    for n in "$@"; do [ "$line" = "$n" ] && ok=1 && break; done
-    [ "$ok" -eq 1 ] || fail "unexpected name \"$line\" (allowed: $*)"
-  done <"$f"
+  local bad
+  bad=$(tr -d '\r' <"$1" | grep -vxF -f <(printf '%s\n' "${@:2}")) && fail "unexpected names: $bad (allowed: ${*:2})"
+  return 0
 }
 
-# wait_exit SECONDS : waits for the program to end; its status lands in
-# E2E_APP_STATUS.
+# wait_exit SECONDS : waits for the program to end; its status is E2E_APP_STATUS.
 wait_exit() {
-  local secs=$1 end
-  end=$((SECONDS + secs))
-  while kill -0 "$E2E_APP_PID" 2>/dev/null; do
-    [ $SECONDS -lt $end ] || fail "the program did not end within $secs s"
-    sleep 0.1
-  done
+  wait_for "$1" '! kill -0 $E2E_APP_PID 2>/dev/null' || fail "the program did not end within $1 s"
   E2E_APP_STATUS=0
   wait "$E2E_APP_PID" || E2E_APP_STATUS=$?
   E2E_APP_PID=""
-  log "program ended with status $E2E_APP_STATUS"
 }
 
-# close_by_wm WINDOW : Alt+F4, handled by openbox, which asks the window to close.
+# close_by_wm WINDOW : Alt+F4, by which openbox asks the window to close.
 close_by_wm() {
   keys "$1" alt+F4
   wait_exit 20
   [ "$E2E_APP_STATUS" -eq 0 ] || fail "the program ended with status $E2E_APP_STATUS after closing its window"
 }
 
-# Settings file ---------------------------------------------------------
+# The settings file: the keys of its [Setting] group.
+conf_get() { [ -f "$CONF" ] && sed -n "/^\[Setting\]/,/^\[/ s/^$1=//p" "$CONF" | grep .; }
+conf_expect() { [ "$(conf_get "$1")" = "$2" ] || fail "setting $1 is \"$(conf_get "$1")\", expected \"$2\""; }
+conf_absent() { ! conf_get "$1" >/dev/null || fail "setting $1 should not be stored"; }
+conf_write() { mkdir -p "${CONF%/*}"; printf '%s\n' '[Setting]' "$@" >"$CONF"; }
 
-# conf_get KEY : value of KEY in [Setting], or nothing (status 1) if absent.
-conf_get() {
-  [ -f "$CONF" ] || return 1
-  awk -v key="$1" '
-    /^\[/ { sect = $0; next }
-    sect == "[Setting]" {
-      i = index($0, "=")
-      if (i > 0) {
-        k = substr($0, 1, i - 1); v = substr($0, i + 1)
-        gsub(/^[ \t]+|[ \t\r]+$/, "", k); gsub(/^[ \t]+|[ \t\r]+$/, "", v)
-        if (v ~ /^".*"$/) v = substr(v, 2, length(v) - 2)
-        if (k == key) { print v; found = 1; exit }
-      }
-    }
-    END { exit(found ? 0 : 1) }' "$CONF"
-}
-
-# conf_expect KEY VALUE
-conf_expect() {
-  local v
-  v=$(conf_get "$1") || fail "setting \"$1\" missing from $(basename "$CONF")"
-  [ "$v" = "$2" ] || fail "setting \"$1\" is \"$v\", expected \"$2\""
-}
-
-conf_absent() {
-  if conf_get "$1" >/dev/null; then fail "setting \"$1\" should not be stored"; fi
-}
-
-# conf_write KEY=VALUE... : writes a settings file before the program starts.
-conf_write() {
-  mkdir -p "$(dirname "$CONF")"
-  {
-    echo "[Setting]"
-    local kv
-    for kv in "$@"; do echo "$kv"; done
-  } >"$CONF"
-}
-
-# keep FILE... : copies files into the test's output folder (kept on failure).
-keep() { cp -a "$@" "$E2E_TMP/out"/ 2>/dev/null || true; }
-
-# Main-window geometry of the letter buttons and gender choice -----------
-
-# letter_xy INDEX : centre of the letter button (A = 0) in client coordinates.
-letter_xy() {
-  local i=$1 x y
-  if [ "$i" -le 16 ]; then
-    x=$((63 + 7 + 28 * i)); y=$((154 + 21))
-  else
-    x=$((63 + 7 + 28 * (i - 17))); y=$((154 + 35))
-  fi
-  echo "$((x + 14)) $((y + 7))"
-}
-
-GIRLS_XY="$((399 + 98 + 31)) $((9 - 1 + 10))"
-BOYS_XY="$((63 + 14 + 28)) $((9 + 10))"
-ALL_XY="$((63 + 455 + 14)) $((154 + 35 + 7))"
-
-# The Save As dialog --------------------------------------------------------
-
-# active_window_other_than ID NAME-REGEX SECONDS : waits until the active
-# window is not ID and its name matches; prints its id.
-active_window_other_than() {
-  local not=$1 re=$2 secs=$3 end a
-  end=$((SECONDS + secs))
-  while [ $SECONDS -lt $end ]; do
-    a=$(xdotool getactivewindow 2>/dev/null) || a=""
-    if [ -n "$a" ] && [ "$a" != "$not" ] && xdotool getwindowname "$a" 2>/dev/null | grep -Eq "$re"; then
-      printf '%s\n' "$a"
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-
-# save_as WINDOW KEY PATH [html|text|keep] : runs Save All (alt+s) or Save
-# Selected (alt+v) through the real dialog: optionally picks the file type in
-# the "Files of type" box, types the full path, confirms the create or
-# overwrite question and answers No to "view the saved file?".
+# save_as WINDOW KEY PATH [html|text] : Save All (alt+s) or Save Selected
+# (alt+v) through the real dialog, with the file type picked if asked; the
+# create or replace question is confirmed, "view the saved file?" answered No.
 save_as() {
-  local w=$1 key=$2 path=$3 filter=${4:-keep} d p b
-  keys "$w" "$key"
+  local w=$1 d q b
+  keys "$w" "$2"
   d=$(wait_window '^Save As\.\.\.$' 15) || fail "the Save As dialog did not open"
   sleep 0.3
-  shot "save-dialog" >/dev/null
-  # The file name box has the focus; one Tab further is the file-type box
-  # (while the name is empty the Save button is disabled and skipped).
-  case $filter in
+  # The name box has the focus; one Tab further is the file-type box (the
+  # Save button is disabled, and skipped, while the name is empty).
+  case ${4:-} in
     html) keys "$d" ctrl+a BackSpace Tab End alt+n ;;
     text) keys "$d" ctrl+a BackSpace Tab Home Down alt+n ;;
-    keep) keys "$d" ctrl+a BackSpace ;;
+    *) keys "$d" ctrl+a BackSpace ;;
   esac
-  type_text "$d" "$path"
+  type_text "$d" "$3"
   keys "$d" Return
-  # The dialog asks before creating a new file and before replacing one.
-  p=$(active_window_other_than "$d" '^Save As\.\.\.$' 10) || fail "no create/replace question after the Save As dialog"
-  shot "save-question" >/dev/null
-  keys "$p" alt+y
+  wait_for 10 'q=$(xdotool getactivewindow) && [ "$q" != "$d" ] && xdotool getwindowname "$q" | grep -q "^Save As\.\.\.$"' ||
+    fail "no create/replace question after the Save As dialog"
+  shot save-question
+  keys "$q" alt+y
   b=$(wait_window '^Lullara$' 15) || fail "no \"Lullara\" box after saving"
-  shot "saved-box" >/dev/null
   keys "$b" alt+n
-  local n
-  for n in $(seq 1 50); do
-    window_gone '^Lullara$' && window_gone '^Save As\.\.\.$' && return 0
-    sleep 0.1
-  done
-  fail "the boxes after saving did not close"
+  wait_for 5 'window_gone "^Lullara$" && window_gone "^Save As\.\.\.$"' || fail "the boxes after saving did not close"
 }
 
 # Installed layout ----------------------------------------------------------
