@@ -1,23 +1,22 @@
+// How stored settings text is read back, how window positions are written,
+// the remembered Save As entry, and keeping a restored window on a screen.
+
 #include "app/settingsvalues.h"
 
-#include <QFile>
-#include <QLocale>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <cmath>
 #include <limits>
 
 using namespace lullara;
 
 namespace {
 
-// Restores the default locale however the test ends.
-struct DefaultLocaleGuard {
+// The locale whose decimal separator is a comma and whose full stop groups
+// thousands: values written in one locale must read back in another.
+struct GermanLocale {
     QLocale saved;
-    explicit DefaultLocaleGuard(const QLocale &locale) { QLocale::setDefault(locale); }
-    ~DefaultLocaleGuard() { QLocale::setDefault(saved); }
+    GermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    ~GermanLocale() { QLocale::setDefault(saved); }
 };
 
 } // namespace
@@ -26,10 +25,8 @@ class TestSettingsValues : public QObject {
     Q_OBJECT
 
 private slots:
-    void selectorEntries();
     void interpretStored_data();
     void interpretStored();
-    void storedPositionIgnoresLocale();
     void twipsText_data();
     void twipsText();
     void twipsToPixels_data();
@@ -39,75 +36,49 @@ private slots:
     void saveMethod();
     void keepOnScreen_data();
     void keepOnScreen();
-    void selectorNumberIgnoresLocale();
-    void settingsStore();
+    void selectorNumber_data();
+    void selectorNumber();
 };
-
-void TestSettingsValues::selectorEntries()
-{
-    const QStringList num = namesNumEntries();
-    QCOMPARE(num, (QStringList{"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
-                               "15", "20", "25", "30", "35", "40", "45", "50", "55", "60",
-                               "65", "70", "75", "80", "85", "90", "95", "100"}));
-    QCOMPARE(num.size(), 28);
-    QCOMPARE(num.at(RestoredChoices().numIndex), QStringLiteral("5"));
-
-    const QStringList interval = lotteryIntervalEntries();
-    QCOMPARE(interval.size(), 53);
-    QCOMPARE(interval.mid(0, 5), (QStringList{"0.25", "0.50", "0.75", "1", "2"}));
-    for (int i = 3; i < 53; ++i)
-        QCOMPARE(interval.at(i), QString::number(i - 2));
-    QCOMPARE(interval.at(RestoredChoices().intervalIndex), QStringLiteral("1"));
-}
 
 void TestSettingsValues::interpretStored_data()
 {
-    QTest::addColumn<QStringList>("stored"); // Top, Left, cmbNum, cmbInterval, optAll, optSel
+    // Stored: Top, Left, cmbNum, cmbInterval, optAll, optSel. Expected: the
+    // positions in twips and what the selectors then show.
+    QTest::addColumn<QStringList>("stored");
     QTest::addColumn<double>("top");
     QTest::addColumn<double>("left");
-    QTest::addColumn<int>("num");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<int>("letter");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("interval");
+    QTest::addColumn<QString>("letter");
+    auto row = [](const char *name, const QStringList &stored, double top, double left, const char *number,
+                  const char *interval, const char *letter) {
+        QTest::newRow(name) << stored << top << left << QString(number) << QString(interval) << QString(letter);
+    };
 
-    QTest::newRow("empty store") << QStringList{"", "", "", "", "", ""} << 100.0 << 100.0 << 4 << 3 << -1;
-    QTest::newRow("letter K") << QStringList{"1500", "3000", "27", "0", "False", "10"} << 1500.0 << 3000.0
-                              << 27 << 0 << 10;
-    QTest::newRow("All after an earlier K")
-        << QStringList{"1500", "3000", "27", "0", "True", "10"} << 1500.0 << 3000.0 << 27 << 0 << -1;
-    QTest::newRow("optAll only exactly True means All")
-        << QStringList{"", "", "", "", "true", "3"} << 100.0 << 100.0 << 4 << 3 << 3;
-    QTest::newRow("optAll missing, optSel decides") << QStringList{"", "", "", "", "", "25"} << 100.0 << 100.0
-                                                    << 4 << 3 << 25;
-    QTest::newRow("no letter stored") << QStringList{"", "", "", "", "False", ""} << 100.0 << 100.0 << 4 << 3
-                                      << -1;
-    QTest::newRow("letter A") << QStringList{"", "", "", "", "False", "0"} << 100.0 << 100.0 << 4 << 3 << 0;
+    row("empty store", {"", "", "", "", "", ""}, 100, 100, "5", "1", "All");
+    row("letter K", {"1500", "3000", "27", "0", "False", "10"}, 1500, 3000, "100", "0.25", "K");
+    row("All after an earlier K", {"", "", "", "", "True", "10"}, 100, 100, "5", "1", "All");
+    row("optAll only exactly True means All", {"", "", "", "", "true", "3"}, 100, 100, "5", "1", "D");
+    row("optAll missing, optSel decides", {"", "", "", "", "", "25"}, 100, 100, "5", "1", "Z");
+    row("no letter stored", {"", "", "", "", "False", ""}, 100, 100, "5", "1", "All");
+    row("letter A", {"", "", "", "", "False", "0"}, 100, 100, "5", "1", "A");
+    row("first and last entries", {"", "", "0", "52", "", ""}, 100, 100, "1", "50", "All");
+    row("10 then 15", {"", "", "10", "2", "", ""}, 100, 100, "15", "0.75", "All");
 
-    // Values the program cannot have written fall back to the key's default.
-    QTest::newRow("letter past Z") << QStringList{"", "", "", "", "False", "26"} << 100.0 << 100.0 << 4 << 3
-                                   << -1;
-    QTest::newRow("negative letter") << QStringList{"", "", "", "", "False", "-1"} << 100.0 << 100.0 << 4 << 3
-                                     << -1;
-    QTest::newRow("letter as text") << QStringList{"", "", "", "", "False", "K"} << 100.0 << 100.0 << 4 << 3
-                                    << -1;
-    QTest::newRow("fractional letter") << QStringList{"", "", "", "", "False", "2.5"} << 100.0 << 100.0 << 4
-                                       << 3 << -1;
-    QTest::newRow("positions not numbers") << QStringList{"abc", "12px", "", "", "", ""} << 100.0 << 100.0 << 4
-                                           << 3 << -1;
-    QTest::newRow("positions not finite") << QStringList{"inf", "nan", "", "", "", ""} << 100.0 << 100.0 << 4
-                                          << 3 << -1;
-    QTest::newRow("off-screen position kept as stored")
-        << QStringList{"-30000", "1e6", "", "", "", ""} << -30000.0 << 1e6 << 4 << 3 << -1;
-    QTest::newRow("fractional twips") << QStringList{"1507.5", "0", "", "", "", ""} << 1507.5 << 0.0 << 4 << 3
-                                      << -1;
-    QTest::newRow("last entries") << QStringList{"", "", "27", "52", "", ""} << 100.0 << 100.0 << 27 << 52 << -1;
-    QTest::newRow("selector positions past the end")
-        << QStringList{"", "", "28", "53", "", ""} << 100.0 << 100.0 << 4 << 3 << -1;
-    QTest::newRow("negative selector positions")
-        << QStringList{"", "", "-1", "-1", "", ""} << 100.0 << 100.0 << 4 << 3 << -1;
-    QTest::newRow("selector positions as text")
-        << QStringList{"", "", "five", "1.5", "", ""} << 100.0 << 100.0 << 4 << 3 << -1;
-    QTest::newRow("selector position out of int range")
-        << QStringList{"", "", "99999999999", "", "", ""} << 100.0 << 100.0 << 4 << 3 << -1;
+    // What the program cannot have written falls back to that key's default.
+    row("letter past Z", {"", "", "", "", "False", "26"}, 100, 100, "5", "1", "All");
+    row("negative letter", {"", "", "", "", "False", "-1"}, 100, 100, "5", "1", "All");
+    row("letter as text", {"", "", "", "", "False", "K"}, 100, 100, "5", "1", "All");
+    row("fractional letter", {"", "", "", "", "False", "2.5"}, 100, 100, "5", "1", "All");
+    row("positions not numbers", {"abc", "12px", "", "", "", ""}, 100, 100, "5", "1", "All");
+    row("positions not finite", {"inf", "nan", "", "", "", ""}, 100, 100, "5", "1", "All");
+    row("positions in German notation", {"1.507,5", "1,5", "", "", "", ""}, 100, 100, "5", "1", "All");
+    row("off-screen position kept as stored", {"-30000", "1e6", "", "", "", ""}, -30000, 1e6, "5", "1", "All");
+    row("fractional twips", {"1507.5", "0", "", "", "", ""}, 1507.5, 0, "5", "1", "All");
+    row("selector positions past the end", {"", "", "28", "53", "", ""}, 100, 100, "5", "1", "All");
+    row("negative selector positions", {"", "", "-1", "-1", "", ""}, 100, 100, "5", "1", "All");
+    row("selector positions as text", {"", "", "five", "1.5", "", ""}, 100, 100, "5", "1", "All");
+    row("selector position beyond int", {"", "", "99999999999", "", "", ""}, 100, 100, "5", "1", "All");
 }
 
 void TestSettingsValues::interpretStored()
@@ -115,36 +86,20 @@ void TestSettingsValues::interpretStored()
     QFETCH(QStringList, stored);
     QFETCH(double, top);
     QFETCH(double, left);
-    QFETCH(int, num);
-    QFETCH(int, interval);
-    QFETCH(int, letter);
+    QFETCH(QString, number);
+    QFETCH(QString, interval);
+    QFETCH(QString, letter);
 
-    StoredText text;
-    text.top = stored.at(0);
-    text.left = stored.at(1);
-    text.cmbNum = stored.at(2);
-    text.cmbInterval = stored.at(3);
-    text.optAll = stored.at(4);
-    text.optSel = stored.at(5);
-    const RestoredChoices choices =
-        lullara::interpretStored(text, int(namesNumEntries().size()), int(lotteryIntervalEntries().size()));
+    const GermanLocale german; // the store is read the same whatever the user's locale
+    const StoredText text{stored[0], stored[1], stored[2], stored[3], stored[4], stored[5]};
+    const QStringList numbers = namesNumEntries();
+    const QStringList intervals = lotteryIntervalEntries();
+    const RestoredChoices choices = lullara::interpretStored(text, int(numbers.size()), int(intervals.size()));
     QCOMPARE(choices.topTwips, top);
     QCOMPARE(choices.leftTwips, left);
-    QCOMPARE(choices.numIndex, num);
-    QCOMPARE(choices.intervalIndex, interval);
-    QCOMPARE(choices.letterIndex, letter);
-}
-
-void TestSettingsValues::storedPositionIgnoresLocale()
-{
-    // What one run wrote, the next reads back, whatever the user's locale.
-    const DefaultLocaleGuard guard{QLocale(QLocale::German, QLocale::Germany)};
-    StoredText text;
-    text.top = lullara::twipsText(101);
-    text.left = QStringLiteral("1507.5");
-    const RestoredChoices choices = lullara::interpretStored(text, 28, 53);
-    QCOMPARE(choices.topTwips, 1515.0);
-    QCOMPARE(choices.leftTwips, 1507.5);
+    QCOMPARE(numbers.value(choices.numIndex, "<none>"), number);
+    QCOMPARE(intervals.value(choices.intervalIndex, "<none>"), interval);
+    QCOMPARE(choices.letterIndex < 0 ? QStringLiteral("All") : QString(QChar('A' + choices.letterIndex)), letter);
 }
 
 void TestSettingsValues::twipsText_data()
@@ -155,14 +110,14 @@ void TestSettingsValues::twipsText_data()
     QTest::newRow("1 px") << 1 << "15";
     QTest::newRow("0 px") << 0 << "0";
     QTest::newRow("negative") << -7 << "-105";
-    QTest::newRow("far away, no exponent") << 100000 << "1500000";
+    QTest::newRow("far away: no exponent, no grouping") << 100000 << "1500000";
 }
 
 void TestSettingsValues::twipsText()
 {
     QFETCH(int, pixels);
     QFETCH(QString, expected);
-    const DefaultLocaleGuard guard{QLocale(QLocale::German, QLocale::Germany)};
+    const GermanLocale german;
     QCOMPARE(lullara::twipsText(pixels), expected);
 }
 
@@ -190,11 +145,13 @@ void TestSettingsValues::twipsToPixels()
 
 void TestSettingsValues::twipsRoundTrip()
 {
+    // What one run writes on close, the next run restores to the pixel.
+    const GermanLocale german;
     for (int pixels = -5000; pixels <= 20000; pixels += 7) {
-        StoredText text;
-        text.top = lullara::twipsText(pixels);
+        const StoredText text{lullara::twipsText(pixels), lullara::twipsText(-pixels), {}, {}, {}, {}};
         const RestoredChoices choices = lullara::interpretStored(text, 28, 53);
         QCOMPARE(lullara::twipsToPixels(choices.topTwips), pixels);
+        QCOMPARE(lullara::twipsToPixels(choices.leftTwips), -pixels);
     }
 }
 
@@ -224,6 +181,7 @@ void TestSettingsValues::saveMethod()
 {
     QFETCH(QString, stored);
     QFETCH(int, expected);
+    const GermanLocale german;
     QCOMPARE(parseSaveMethod(stored), expected);
 }
 
@@ -233,38 +191,29 @@ void TestSettingsValues::keepOnScreen_data()
     QTest::addColumn<QRect>("window");
     QTest::addColumn<QPoint>("expected");
 
-    const QRect main(0, 0, 1920, 1080);
-    const QRect right(1920, 0, 1280, 1024);
-    const QRect above(0, -1080, 1920, 1080);
-    const QList<QRect> one{main};
-    const QList<QRect> two{main, right};
+    const QList<QRect> one{QRect(0, 0, 1920, 1080)};
+    const QList<QRect> two{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QList<QRect> gap{QRect(0, 0, 1000, 800), QRect(2000, 0, 1000, 800)};
 
     QTest::newRow("inside") << one << QRect(100, 100, 400, 300) << QPoint(100, 100);
     QTest::newRow("partly off to the right") << one << QRect(1800, 100, 400, 300) << QPoint(1800, 100);
-    QTest::newRow("partly off above and left") << one << QRect(-399, -299, 400, 300) << QPoint(-399, -299);
+    QTest::newRow("one pixel on, above and left") << one << QRect(-399, -299, 400, 300) << QPoint(-399, -299);
     QTest::newRow("just past the right edge") << one << QRect(1920, 100, 400, 300) << QPoint(1520, 100);
-    QTest::newRow("far right") << one << QRect(3000, 100, 400, 300) << QPoint(1520, 100);
     QTest::newRow("far left and above") << one << QRect(-1000, -1000, 400, 300) << QPoint(0, 0);
     QTest::newRow("below") << one << QRect(100, 5000, 400, 300) << QPoint(100, 780);
     QTest::newRow("larger than the screen") << one << QRect(5000, 5000, 3000, 2000) << QPoint(0, 0);
     QTest::newRow("no size, on screen") << one << QRect(50, 50, 0, 0) << QPoint(50, 50);
     QTest::newRow("no size, off screen") << one << QRect(-50, -50, 0, 0) << QPoint(0, 0);
     QTest::newRow("no screens") << QList<QRect>{} << QRect(-5000, 0, 400, 300) << QPoint(-5000, 0);
-
     QTest::newRow("on the second screen") << two << QRect(2500, 500, 400, 300) << QPoint(2500, 500);
-    QTest::newRow("across both screens") << two << QRect(1800, 100, 400, 300) << QPoint(1800, 100);
     QTest::newRow("right of the second screen") << two << QRect(3500, 200, 400, 300) << QPoint(2800, 200);
-    QTest::newRow("below the shorter second screen")
-        << two << QRect(2500, 1050, 400, 300) << QPoint(2500, 724);
-    QTest::newRow("left of both") << two << QRect(-2000, 300, 400, 300) << QPoint(0, 300);
+    QTest::newRow("below the shorter second screen") << two << QRect(2500, 1050, 400, 300) << QPoint(2500, 724);
     QTest::newRow("screen above with negative coordinates")
-        << QList<QRect>{main, above} << QRect(100, -3000, 400, 300) << QPoint(100, -1080);
-    QTest::newRow("in the gap, nearer the left screen")
-        << QList<QRect>{QRect(0, 0, 1000, 800), QRect(2000, 0, 1000, 800)} << QRect(1300, 100, 200, 100)
-        << QPoint(800, 100);
-    QTest::newRow("in the gap, nearer the right screen")
-        << QList<QRect>{QRect(0, 0, 1000, 800), QRect(2000, 0, 1000, 800)} << QRect(1600, 100, 200, 100)
-        << QPoint(2000, 100);
+        << QList<QRect>{one[0], QRect(0, -1080, 1920, 1080)} << QRect(100, -3000, 400, 300) << QPoint(100, -1080);
+    QTest::newRow("in the gap, nearer the left screen") << gap << QRect(1300, 100, 200, 100) << QPoint(800, 100);
+    QTest::newRow("in the gap, nearer the right screen") << gap << QRect(1600, 100, 200, 100) << QPoint(2000, 100);
+    QTest::newRow("coordinates at the limit")
+        << one << QRect(16777215, 16777215, 400, 300) << QPoint(1520, 780);
 }
 
 void TestSettingsValues::keepOnScreen()
@@ -275,56 +224,24 @@ void TestSettingsValues::keepOnScreen()
     QCOMPARE(lullara::keepOnScreen(window, screens), expected);
 }
 
-void TestSettingsValues::selectorNumberIgnoresLocale()
+void TestSettingsValues::selectorNumber_data()
 {
-    // German reads "0.25" as twenty-five (the full stop groups thousands).
-    const DefaultLocaleGuard guard{QLocale(QLocale::German, QLocale::Germany)};
-    QCOMPARE(selectorNumber(QStringLiteral("0.25")), 0.25);
-    QCOMPARE(selectorNumber(QStringLiteral("0.50")), 0.5);
-    QCOMPARE(selectorNumber(QStringLiteral("0.75")), 0.75);
-    QCOMPARE(selectorNumber(QStringLiteral("100")), 100.0);
-    QCOMPARE(selectorNumber(QStringLiteral("nothing")), 0.0);
-
-    const QStringList intervals = lotteryIntervalEntries();
-    for (int i = 3; i < intervals.size(); ++i)
-        QCOMPARE(selectorNumber(intervals.at(i)), double(i - 2));
-    const QStringList numbers = namesNumEntries();
-    QCOMPARE(selectorNumber(numbers.at(4)), 5.0);
-    QCOMPARE(selectorNumber(numbers.last()), 100.0);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("0.25") << "0.25" << 0.25;
+    QTest::newRow("0.50") << "0.50" << 0.5;
+    QTest::newRow("0.75") << "0.75" << 0.75;
+    QTest::newRow("50") << "50" << 50.0;
+    QTest::newRow("100") << "100" << 100.0;
+    QTest::newRow("no number") << "nothing" << 0.0;
 }
 
-void TestSettingsValues::settingsStore()
+void TestSettingsValues::selectorNumber()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("lullara.ini"));
-
-    setSettingsFileForTesting(path);
-    {
-        auto settings = openSettings();
-        QCOMPARE(settings->fileName(), path);
-        QCOMPARE(settings->format(), QSettings::IniFormat);
-        settings->beginGroup(keys::Group);
-        settings->setValue(keys::Top, QStringLiteral("1500"));
-        settings->setValue(keys::OptAll, QStringLiteral("False"));
-        settings->endGroup();
-    }
-    QVERIFY(QFile::exists(path));
-    {
-        auto settings = openSettings();
-        settings->beginGroup(keys::Group);
-        QCOMPARE(settings->value(keys::Top).toString(), QStringLiteral("1500"));
-        QCOMPARE(settings->value(keys::OptAll).toString(), QStringLiteral("False"));
-        QVERIFY(!settings->contains(keys::OptSel));
-        settings->endGroup();
-    }
-
-    // Back to the user's own store (only looked at, never written here).
-    setSettingsFileForTesting(QString());
-    auto settings = openSettings();
-    QVERIFY(settings->fileName() != path);
-    QCOMPARE(settings->organizationName(), QStringLiteral("Lullara"));
-    QCOMPARE(settings->applicationName(), QStringLiteral("Lullara"));
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    const GermanLocale german; // where "0.25" would read as twenty-five
+    QCOMPARE(lullara::selectorNumber(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsValues)

@@ -1,6 +1,8 @@
+// The lottery's draw: the position formula with its single-precision edges,
+// and the time-seeded random values that feed it.
+
 #include "generator/draw.h"
 
-#include <QSet>
 #include <QtTest>
 
 #include <cmath>
@@ -12,22 +14,8 @@ using namespace lullara;
 namespace {
 
 const float kLargestBelowOne = std::nextafter(1.0f, 0.0f); // 0.99999994f
-
-// r values spread over [0, 1): a fine even grid plus the last few hundred
-// floats below 1, where single-precision rounding bites.
-std::vector<float> rGrid()
-{
-    std::vector<float> values;
-    const int steps = 1 << 16;
-    for (int i = 0; i < steps; ++i)
-        values.push_back(static_cast<float>(i) / static_cast<float>(steps));
-    float r = kLargestBelowOne;
-    for (int i = 0; i < 512; ++i) {
-        values.push_back(r);
-        r = std::nextafter(r, 0.0f);
-    }
-    return values;
-}
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
 
 } // namespace
 
@@ -35,69 +23,17 @@ class TestDraw : public QObject {
     Q_OBJECT
 
 private slots:
+    void position_data();
+    void position();
     void everyPositionButTheFirst_data();
     void everyPositionButTheFirst();
-    void twoAndThreeEntries();
-    void formula_data();
-    void formula();
-    void roundingNeverReachesCount_data();
-    void roundingNeverReachesCount();
     void everyListSizeNearOne();
-    void fewerThanTwoEntries();
-    void valuesOutsideTheRange();
-    void splitMix64KnownValues();
     void seededValues();
-    void uniformDraws();
+    void valuesSpreadEvenly_data();
+    void valuesSpreadEvenly();
 };
 
-void TestDraw::everyPositionButTheFirst_data()
-{
-    QTest::addColumn<int>("count");
-    for (int count = 2; count <= 64; ++count)
-        QTest::addRow("%d entries", count) << count;
-    for (int count : {100, 255, 256, 257, 1000, 4097})
-        QTest::addRow("%d entries", count) << count;
-}
-
-void TestDraw::everyPositionButTheFirst()
-{
-    QFETCH(int, count);
-    static const std::vector<float> grid = rGrid();
-    std::vector<int> seen(count, 0);
-    for (float r : grid) {
-        const int k = drawPosition(count, r);
-        if (k < 1 || k > count - 1)
-            QFAIL(qPrintable(QStringLiteral("r=%1 gave %2").arg(double(r), 0, 'g', 9).arg(k)));
-        ++seen[k];
-    }
-    // The grid is fine enough for every position of these lists to come up.
-    for (int k = 1; k < count; ++k)
-        if (seen[k] == 0)
-            QFAIL(qPrintable(QStringLiteral("position %1 never drawn").arg(k)));
-
-    // A larger r never gives a smaller position.
-    int previous = drawPosition(count, 0.0f);
-    for (int i = 1; i < (1 << 16); ++i) {
-        const int k = drawPosition(count, static_cast<float>(i) / 65536.0f);
-        if (k < previous)
-            QFAIL(qPrintable(QStringLiteral("position fell from %1 to %2").arg(previous).arg(k)));
-        previous = k;
-    }
-}
-
-void TestDraw::twoAndThreeEntries()
-{
-    static const std::vector<float> grid = rGrid();
-    QSet<int> fromTwo, fromThree;
-    for (float r : grid) {
-        fromTwo.insert(drawPosition(2, r));
-        fromThree.insert(drawPosition(3, r));
-    }
-    QCOMPARE(fromTwo, QSet<int>{1});
-    QCOMPARE(fromThree, (QSet<int>{1, 2}));
-}
-
-void TestDraw::formula_data()
+void TestDraw::position_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<float>("r");
@@ -110,9 +46,26 @@ void TestDraw::formula_data()
     QTest::newRow("11 entries, 0.95") << 11 << 0.95f << 10;
     QTest::newRow("101 entries, 0.25") << 101 << 0.25f << 26;
     QTest::newRow("32767 entries, 0.5") << 32767 << 0.5f << 16384;
+    // (count - 1) * 0.99999994f + 1 rounds up to count in single precision
+    // for these counts: the draw stays on the last entry.
+    for (int count : {2, 3, 5, 9, 17, 16777217})
+        QTest::addRow("%d entries, r just below 1", count) << count << kLargestBelowOne << count - 1;
+    QTest::newRow("32767 entries, r just below 1") << 32767 << kLargestBelowOne << 32766;
+    QTest::newRow("largest int, r just below 1") << std::numeric_limits<int>::max() << kLargestBelowOne << 2147483520;
+    // No valid draw from fewer than two entries.
+    for (int count : {1, 0, -1, std::numeric_limits<int>::min()})
+        QTest::addRow("%d entries", count) << count << 0.5f << -1;
+    QTest::newRow("one entry, r 0") << 1 << 0.0f << -1;
+    // Values the generator cannot give still stay inside the list.
+    QTest::newRow("r 1") << 50 << 1.0f << 49;
+    QTest::newRow("r 2") << 3 << 2.0f << 2;
+    QTest::newRow("r infinite") << 50 << kInf << 49;
+    QTest::newRow("r negative") << 50 << -0.5f << 1;
+    QTest::newRow("r minus infinity") << 50 << -kInf << 1;
+    QTest::newRow("r not a number") << 50 << kNaN << 1;
 }
 
-void TestDraw::formula()
+void TestDraw::position()
 {
     QFETCH(int, count);
     QFETCH(float, r);
@@ -120,24 +73,39 @@ void TestDraw::formula()
     QCOMPARE(drawPosition(count, r), expected);
 }
 
-void TestDraw::roundingNeverReachesCount_data()
+void TestDraw::everyPositionButTheFirst_data()
 {
     QTest::addColumn<int>("count");
-    QTest::addColumn<int>("expected");
-    // (count - 1) * 0.99999994f + 1 rounds up to count in single precision
-    // for these counts; the draw stays on the last entry.
-    for (int count : {2, 3, 5, 9, 17, 16777217})
-        QTest::addRow("%d entries", count) << count << count - 1;
-    // Here the product rounds down instead.
-    QTest::newRow("32767 entries") << 32767 << 32766;
-    QTest::newRow("largest int") << std::numeric_limits<int>::max() << 2147483520;
+    for (int count = 2; count <= 64; ++count)
+        QTest::addRow("%d entries", count) << count;
+    for (int count : {100, 255, 256, 257, 1000, 4097})
+        QTest::addRow("%d entries", count) << count;
 }
 
-void TestDraw::roundingNeverReachesCount()
+void TestDraw::everyPositionButTheFirst()
 {
+    // A fine even grid of r, then the last few hundred floats below 1, where
+    // single-precision rounding bites: every position 1 .. count - 1 comes up,
+    // none outside, and a larger r never gives a smaller position.
     QFETCH(int, count);
-    QFETCH(int, expected);
-    QCOMPARE(drawPosition(count, kLargestBelowOne), expected);
+    std::vector<int> seen(count, 0);
+    int previous = 1;
+    for (int i = 0; i < (1 << 16); ++i) {
+        const int k = drawPosition(count, float(i) / 65536.0f);
+        if (k < previous || k > count - 1)
+            QFAIL(qPrintable(QStringLiteral("r=%1/65536 gave %2 after %3").arg(i).arg(k).arg(previous)));
+        ++seen[k];
+        previous = k;
+    }
+    float r = kLargestBelowOne;
+    for (int i = 0; i < 512; ++i, r = std::nextafter(r, 0.0f)) {
+        const int k = drawPosition(count, r);
+        if (k < 1 || k > count - 1)
+            QFAIL(qPrintable(QStringLiteral("r=%1 gave %2").arg(double(r), 0, 'g', 9).arg(k)));
+    }
+    for (int k = 1; k < count; ++k)
+        if (seen[k] == 0)
+            QFAIL(qPrintable(QStringLiteral("position %1 never drawn").arg(k)));
 }
 
 void TestDraw::everyListSizeNearOne()
@@ -153,82 +121,56 @@ void TestDraw::everyListSizeNearOne()
     }
 }
 
-void TestDraw::fewerThanTwoEntries()
+void TestDraw::seededValues()
 {
-    for (int count : {1, 0, -1, std::numeric_limits<int>::min()}) {
-        for (float r : {0.0f, 0.5f, kLargestBelowOne})
-            QCOMPARE(drawPosition(count, r), -1);
-    }
-}
-
-void TestDraw::valuesOutsideTheRange()
-{
-    const float odd[] = {1.0f, 2.0f, -0.5f, -0.0f, std::numeric_limits<float>::quiet_NaN(),
-                         std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()};
-    for (int count : {2, 3, 50}) {
-        for (float r : odd) {
-            const int k = drawPosition(count, r);
-            QVERIFY2(k >= 1 && k <= count - 1,
-                     qPrintable(QStringLiteral("count %1, r=%2 gave %3").arg(count).arg(double(r)).arg(k)));
-        }
-    }
-}
-
-void TestDraw::splitMix64KnownValues()
-{
-    // The first outputs of the reference SplitMix64 generator seeded with 0:
-    // each call adds the golden gamma to the state and mixes it.
+    // The reference SplitMix64 seeded with 0: each call adds the golden gamma.
     const std::uint64_t gamma = 0x9E3779B97F4A7C15ull;
     QCOMPARE(splitMix64(0), std::uint64_t(0xE220A8397B1DCDAFull));
     QCOMPARE(splitMix64(gamma), std::uint64_t(0x6E789E6AA1B965F4ull));
     QCOMPARE(splitMix64(gamma * 2), std::uint64_t(0x06C45D188009454Full));
-}
 
-void TestDraw::seededValues()
-{
+    // A value depends only on the time stamp and the draw count; with the
+    // clock standing still, successive draws still differ.
     const std::uint64_t sameTime = 1700000000123456789ull;
-
-    LotteryRandom a;
-    std::vector<float> fromA;
+    LotteryRandom a, b, c;
+    QSet<float> distinct;
     for (int i = 0; i < 1000; ++i) {
         const float r = a.nextFromSeed(sameTime);
-        QVERIFY(r >= 0.0f && r < 1.0f);
-        fromA.push_back(r);
+        QCOMPARE(b.nextFromSeed(sameTime), r);
+        distinct.insert(r);
     }
-    // Same clock reading, successive draws: the counter makes them differ.
-    QVERIFY(fromA[0] != fromA[1]);
-    QSet<float> distinct(fromA.begin(), fromA.end());
     QVERIFY2(distinct.size() >= 990, qPrintable(QString::number(distinct.size())));
-
-    // The value depends only on the time stamp and the draw count.
-    LotteryRandom b;
-    for (int i = 0; i < 1000; ++i)
-        QCOMPARE(b.nextFromSeed(sameTime), fromA[i]);
-    LotteryRandom c;
-    QVERIFY(c.nextFromSeed(sameTime + 1) != fromA[0]);
+    LotteryRandom first;
+    QVERIFY(c.nextFromSeed(sameTime + 1) != first.nextFromSeed(sameTime));
 }
 
-void TestDraw::uniformDraws()
+void TestDraw::valuesSpreadEvenly_data()
 {
-    // Ten positions (1..10 of an 11-entry list), 100,000 time-seeded draws:
-    // 10,000 expected per position, standard deviation about 95, so +-10% is
-    // far outside chance.
-    LotteryRandom random;
-    const int draws = 100000;
-    std::vector<int> buckets(11, 0);
-    std::vector<int> halves(3, 0);
-    for (int i = 0; i < draws; ++i) {
-        const float r = random.next();
+    QTest::addColumn<qint64>("step");        // nanoseconds between clock readings; -1: the real clock
+    QTest::addColumn<bool>("freshEachTime"); // a new generator per reading, as after a restart
+    QTest::newRow("real clock") << qint64(-1) << false;
+    QTest::newRow("clock standing still") << qint64(0) << false;
+    QTest::newRow("1 ns apart, new generators") << qint64(1) << true;
+    QTest::newRow("15.6 ms apart, new generators") << qint64(15600000) << true;
+}
+
+void TestDraw::valuesSpreadEvenly()
+{
+    // 60,000 draws from an 11-entry list: 6,000 expected per position 1..10,
+    // standard deviation about 73, so +-10% is far outside chance.
+    QFETCH(qint64, step);
+    QFETCH(bool, freshEachTime);
+    LotteryRandom shared;
+    std::vector<int> count(11, 0);
+    for (int i = 0; i < 60000; ++i) {
+        LotteryRandom fresh;
+        const std::uint64_t reading = 1700000000000000000ull + std::uint64_t(step) * std::uint64_t(i);
+        const float r = step < 0 ? shared.next() : (freshEachTime ? fresh : shared).nextFromSeed(reading);
         QVERIFY(r >= 0.0f && r < 1.0f);
-        ++buckets[drawPosition(11, r)];
-        ++halves[drawPosition(3, r)];
+        ++count[drawPosition(11, r)];
     }
-    QCOMPARE(buckets[0], 0);
     for (int k = 1; k <= 10; ++k)
-        QVERIFY2(buckets[k] >= 9000 && buckets[k] <= 11000,
-                 qPrintable(QStringLiteral("position %1: %2 draws").arg(k).arg(buckets[k])));
-    QCOMPARE(halves[0], 0);
-    QVERIFY2(halves[1] >= 45000 && halves[1] <= 55000, qPrintable(QString::number(halves[1])));
+        QVERIFY2(count[k] >= 5400 && count[k] <= 6600, qPrintable(QStringLiteral("position %1: %2").arg(k).arg(count[k])));
 }
 
 QTEST_APPLESS_MAIN(TestDraw)

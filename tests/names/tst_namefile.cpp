@@ -1,3 +1,6 @@
+// The name list files: parsing bytes, the letter filter, reading from disk
+// with its failure numbers, and the fuzzing seed corpus replayed.
+
 #include "names/namefile.h"
 
 #include <QDir>
@@ -13,17 +16,17 @@ using namespace lullara;
 
 namespace {
 
-QByteArray bytesOf(const char *data, qsizetype size)
-{
-    return QByteArray(data, size);
-}
+const QString kZoe = QStringLiteral("Zo\u00eb");
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    return f.write(bytes) == bytes.size();
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString corpusDir()
+{
+    return QStringLiteral(LULLARA_TEST_DATA_DIR "/../../bench/fuzz/corpus");
 }
 
 } // namespace
@@ -36,101 +39,63 @@ private slots:
     void parse();
     void filter_data();
     void filter();
-    void readsFile();
-    void readFailures_data();
-    void readFailures();
-    void unreadableFile();
-    void longListLoadsWhole();
+    void read_data();
+    void read();
     void paths();
+    void corpus_data();
+    void corpus();
 };
 
 void TestNameFile::parse_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected");
+    auto row = [](const char *name, const QByteArray &bytes, const QStringList &names) {
+        QTest::newRow(name) << bytes << names;
+    };
 
-    const QString zoe = QStringLiteral("Zo") + QChar(0xEB);
+    row("empty file", "", {});
+    row("comments only", "#a\r\n#b\r\n#c", {});
+    row("comments at top, between and at end", "#boys\r\nAnna\r\n#x\r\nBen\r\n#end\r\n#really", {"Anna", "Ben"});
+    row("lone hash is a comment", "#\r\nAnna", {"Anna"});
+    row("hash only counts as first character", " #Anna\r\nAn#na\r\nBen#\r\n", {" #Anna", "An#na", "Ben#"});
+    row("empty lines are empty names", "Anna\r\n\r\nBen\r\n\r\n", {"Anna", "", "Ben", ""});
+    row("one line end alone", "\r\n", {""});
+    row("blank line then comment", "\r\n#x", {""});
+    row("names kept exactly, duplicates too", " Anna \r\n\tBen\r\nAnna\r\nanna", {" Anna ", "\tBen", "Anna", "anna"});
 
-    // Comments.
-    QTest::newRow("comments at top") << QByteArray("#boys\r\n#second\r\nAnna\r\nBen\r\n")
-                                     << QStringList{"Anna", "Ben"};
-    QTest::newRow("comment between names") << QByteArray("Anna\r\n#x\r\nBen\r\n")
-                                           << QStringList{"Anna", "Ben"};
-    QTest::newRow("comments at end, last without line end")
-        << QByteArray("Anna\r\nBen\r\n#end\r\n#really") << QStringList{"Anna", "Ben"};
-    QTest::newRow("comments at end, last with line end")
-        << QByteArray("Anna\r\nBen\r\n#end\r\n") << QStringList{"Anna", "Ben"};
-    QTest::newRow("lone hash is a comment") << QByteArray("#\r\nAnna") << QStringList{"Anna"};
-    QTest::newRow("hash only counts as first character")
-        << QByteArray(" #Anna\r\nAn#na\r\nBen#\r\n") << QStringList{" #Anna", "An#na", "Ben#"};
-    QTest::newRow("comments only") << QByteArray("#a\r\n#b\r\n#c") << QStringList{};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    row("CR LF, last without line end", "Anna\r\nBen", {"Anna", "Ben"});
+    row("LF alone", "Anna\nBen\n", {"Anna", "Ben"});
+    row("CR alone", "Anna\rBen\r", {"Anna", "Ben"});
+    row("mixed line ends", "A\r\nB\nC\rD\r\n", {"A", "B", "C", "D"});
+    row("LF CR is two line ends", "A\n\rB", {"A", "", "B"});
+    row("CR CR LF is two line ends", "A\r\r\nB", {"A", "", "B"});
+    row("comment ended by CR alone", "#x\rAnna\n#y\nBen", {"Anna", "Ben"});
+    row("trailing CR alone adds nothing", "Anna\r", {"Anna"});
 
-    // Empty lines, exact names, duplicates.
-    QTest::newRow("empty lines are empty names") << QByteArray("Anna\r\n\r\nBen\r\n\r\n")
-                                                 << QStringList{"Anna", "", "Ben", ""};
-    QTest::newRow("one line end alone") << QByteArray("\r\n") << QStringList{""};
-    QTest::newRow("blank line then comment") << QByteArray("\r\n#x") << QStringList{""};
-    QTest::newRow("names kept exactly") << QByteArray(" Anna \r\n\tBen\r\nCARL\r\n")
-                                        << QStringList{" Anna ", "\tBen", "CARL"};
-    QTest::newRow("duplicates kept") << QByteArray("Anna\r\nAnna\r\nanna\r\nAnna")
-                                     << QStringList{"Anna", "Anna", "anna", "Anna"};
+    row("UTF-8", "Zo\xC3\xAB\r\nJ\xC3\xBCrgen", {kZoe, QStringLiteral("J\u00fcrgen")});
+    row("invalid UTF-8 reads as Latin-1", "Anna\r\nZo\xEB\r\n", {"Anna", kZoe});
+    row("one bad byte makes the whole file Latin-1", "J\xC3\xBCrgen\r\nZo\xEB",
+        {QStringLiteral("J\u00c3\u00bcrgen"), kZoe});
+    row("UTF-8 cut off at the end", "Ann\xC3", {QStringLiteral("Ann\u00c3")});
+    row("byte-order mark skipped", "\xEF\xBB\xBF" "Anna\r\nBen", {"Anna", "Ben"});
+    row("comment right after byte-order mark", "\xEF\xBB\xBF#list\r\nAnna", {"Anna"});
+    row("byte-order mark, then Latin-1", "\xEF\xBB\xBFZo\xEB", {kZoe});
+    row("byte-order mark only", "\xEF\xBB\xBF", {});
+    row("second byte-order mark is part of the name", "\xEF\xBB\xBF\xEF\xBB\xBF" "Anna",
+        {QStringLiteral("\ufeffAnna")});
 
-    // Line ends.
-    QTest::newRow("CR LF, last without line end") << QByteArray("Anna\r\nBen")
-                                                  << QStringList{"Anna", "Ben"};
-    QTest::newRow("LF alone") << QByteArray("Anna\nBen\n") << QStringList{"Anna", "Ben"};
-    QTest::newRow("CR alone") << QByteArray("Anna\rBen\r") << QStringList{"Anna", "Ben"};
-    QTest::newRow("mixed line ends") << QByteArray("A\r\nB\nC\rD\r\n")
-                                     << QStringList{"A", "B", "C", "D"};
-    QTest::newRow("LF CR is two line ends") << QByteArray("A\n\rB") << QStringList{"A", "", "B"};
-    QTest::newRow("CR CR LF is two line ends") << QByteArray("A\r\r\nB") << QStringList{"A", "", "B"};
-    QTest::newRow("comment ended by CR alone") << QByteArray("#x\rAnna\n#y\nBen")
-                                               << QStringList{"Anna", "Ben"};
-    QTest::newRow("trailing CR alone adds nothing") << QByteArray("Anna\r") << QStringList{"Anna"};
-
-    // Character sets.
-    QTest::newRow("UTF-8") << QByteArray("Zo\xC3\xAB\r\nJ\xC3\xBCrgen")
-                           << QStringList{zoe, QStringLiteral("J") + QChar(0xFC) + "rgen"};
-    QTest::newRow("invalid UTF-8 reads as Latin-1") << QByteArray("Anna\r\nZo\xEB\r\n")
-                                                    << QStringList{"Anna", zoe};
-    QTest::newRow("one bad byte makes the whole file Latin-1")
-        << QByteArray("J\xC3\xBCrgen\r\nZo\xEB")
-        << QStringList{QStringLiteral("J") + QChar(0xC3) + QChar(0xBC) + "rgen", zoe};
-    QTest::newRow("UTF-8 cut off at the end") << QByteArray("Ann\xC3")
-                                              << QStringList{QStringLiteral("Ann") + QChar(0xC3)};
-    QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF" "Anna\r\nBen")
-                                             << QStringList{"Anna", "Ben"};
-    QTest::newRow("comment right after byte-order mark")
-        << QByteArray("\xEF\xBB\xBF#list\r\nAnna") << QStringList{"Anna"};
-    QTest::newRow("byte-order mark, then Latin-1") << QByteArray("\xEF\xBB\xBFZo\xEB")
-                                                   << QStringList{zoe};
-    QTest::newRow("byte-order mark only") << QByteArray("\xEF\xBB\xBF") << QStringList{};
-
-    // Damaged files.
-    {
-        const char raw[] = "An\0na\r\n\0\r\nBen\0";
-        QString first = QStringLiteral("An");
-        first += QChar(0);
-        first += QStringLiteral("na");
-        QTest::newRow("NUL bytes kept") << bytesOf(raw, sizeof(raw) - 1)
-                                        << QStringList{first, QString(QChar(0)),
-                                                       QStringLiteral("Ben") + QChar(0)};
-    }
-    {
-        const QByteArray longName(1 << 20, 'x');
-        QTest::newRow("1 MB line") << (longName + "\r\nBen")
-                                   << QStringList{QString::fromLatin1(longName), "Ben"};
-    }
+    const QString nul(QChar(0));
+    row("NUL bytes kept", QByteArray("An\0na\r\n\0\r\nBen\0", 14), {"An" + nul + "na", nul, "Ben" + nul});
+    const QByteArray longName(1 << 20, 'x');
+    row("1 MB line", longName + "\r\nBen", {QString::fromLatin1(longName), "Ben"});
 }
 
 void TestNameFile::parse()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, expected);
-    const QStringList names = parseNameFile(bytes);
-    QCOMPARE(names.size(), expected.size());
-    QCOMPARE(names, expected);
+    QCOMPARE(parseNameFile(bytes), expected);
 }
 
 void TestNameFile::filter_data()
@@ -139,16 +104,17 @@ void TestNameFile::filter_data()
     QTest::addColumn<QChar>("letter");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("B, case-sensitive, comment skipped")
+    QTest::newRow("case-sensitive, comment skipped")
         << QByteArray("Bob\r\nbob\r\n#Ben\r\nBill\r\n") << QChar('B') << QStringList{"Bob", "Bill"};
+    QTest::newRow("lower-case letter takes lower-case names")
+        << QByteArray("Bob\r\nbob\r\nBill") << QChar('b') << QStringList{"bob"};
     QTest::newRow("leading space and empty lines never pass")
-        << QByteArray(" Anna\r\n\r\nAnna\r\nanna\r\n\r\nAda") << QChar('A')
-        << QStringList{"Anna", "Ada"};
+        << QByteArray(" Anna\r\n\r\nAnna\r\nanna\r\n\r\nAda") << QChar('A') << QStringList{"Anna", "Ada"};
     QTest::newRow("order and duplicates kept")
         << QByteArray("Kai\r\nAnna\r\nKai\r\nKira") << QChar('K') << QStringList{"Kai", "Kai", "Kira"};
     QTest::newRow("no match") << QByteArray("Anna\r\nBen") << QChar('Z') << QStringList{};
-    QTest::newRow("non-ASCII first letter") << QByteArray("\xC3\x96zil\r\nOtto") << QChar(0xD6)
-                                            << QStringList{QString(QChar(0xD6)) + "zil"};
+    QTest::newRow("non-ASCII first letter")
+        << QByteArray("\xC3\x96zil\r\nOtto") << QChar(0xD6) << QStringList{QStringLiteral("\u00d6zil")};
 }
 
 void TestNameFile::filter()
@@ -159,113 +125,99 @@ void TestNameFile::filter()
     QCOMPARE(filterByFirstChar(parseNameFile(bytes), letter), expected);
 }
 
-void TestNameFile::readsFile()
+void TestNameFile::read_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = nameFilePath(QDir::toNativeSeparators(dir.path()), kBoysFile);
-    QVERIFY(writeFile(path, "#boys\r\nAdam\r\nBen\r\n"));
-
-    const auto result = readNameFile(path);
-    QVERIFY(std::holds_alternative<QStringList>(result));
-    QCOMPARE(std::get<QStringList>(result), (QStringList{"Adam", "Ben"}));
-
-    // A change on disk is seen at the next read.
-    QVERIFY(writeFile(path, "Carl"));
-    const auto again = readNameFile(path);
-    QVERIFY(std::holds_alternative<QStringList>(again));
-    QCOMPARE(std::get<QStringList>(again), QStringList{"Carl"});
-
-    // An empty file is no failure.
-    QVERIFY(writeFile(path, QByteArray()));
-    const auto empty = readNameFile(path);
-    QVERIFY(std::holds_alternative<QStringList>(empty));
-    QVERIFY(std::get<QStringList>(empty).isEmpty());
-}
-
-void TestNameFile::readFailures_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    QTest::addColumn<int>("number");
+    // Paths relative to a folder holding guyname.txt, empty.txt, long.txt,
+    // locked.txt (no read permission) and a folder named girlname.txt.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("number"); // 0: read, the names as listed
     QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("file missing") << QStringLiteral("guyname.txt") << 53 << QStringLiteral("File not found");
-    QTest::newRow("folder missing") << QStringLiteral("gone/guyname.txt") << 76
-                                    << QStringLiteral("Path not found");
-    QTest::newRow("folder named like the file") << QStringLiteral("girlname.txt") << 75
-                                                << QStringLiteral("Path/File access error");
+    QTest::newRow("names") << "guyname.txt" << 0 << "" << QStringList{"Adam", "Ben"};
+    QTest::newRow("empty file is no failure") << "empty.txt" << 0 << "" << QStringList{};
+    QStringList many;
+    for (int i = 0; i < 70000; ++i) // more than a 16-bit position can count
+        many << QStringLiteral("Name%1").arg(i);
+    QTest::newRow("70,000 names") << "long.txt" << 0 << "" << many;
+    QTest::newRow("file missing") << "boys.txt" << 53 << "File not found" << QStringList{};
+    QTest::newRow("folder missing") << "gone/guyname.txt" << 76 << "Path not found" << QStringList{};
+    QTest::newRow("folder named like the file") << "girlname.txt" << 75 << "Path/File access error" << QStringList{};
+    QTest::newRow("no read permission") << "locked.txt" << 70 << "Permission denied" << QStringList{};
+#ifdef Q_OS_LINUX
+    QTest::newRow("reading fails part-way") << "/proc/self/mem" << 57 << "Device I/O error" << QStringList{};
+#endif
 }
 
-void TestNameFile::readFailures()
+void TestNameFile::read()
 {
-    QFETCH(QString, relativePath);
+    QFETCH(QString, path);
     QFETCH(int, number);
     QFETCH(QString, description);
+    QFETCH(QStringList, names);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("girlname.txt")));
+    QVERIFY(writeFile(dir.filePath(kBoysFile), "#boys\r\nAdam\r\nBen\r\n"));
+    QVERIFY(writeFile(dir.filePath("empty.txt"), ""));
+    QVERIFY(writeFile(dir.filePath("long.txt"), names.join("\r\n").toLatin1()));
+    QVERIFY(writeFile(dir.filePath("locked.txt"), "Anna\r\n"));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked.txt"), QFileDevice::WriteOwner));
+    QVERIFY(QDir(dir.path()).mkdir(kGirlsFile));
+    if (number == kErrAccessDenied) {
+        QFile probe(dir.filePath(path));
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("File permissions deny nothing here (root?).");
+    }
 
-    const auto result = readNameFile(dir.filePath(relativePath));
-    QVERIFY(std::holds_alternative<NameFileError>(result));
-    const NameFileError error = std::get<NameFileError>(result);
-    QCOMPARE(error.number, number);
-    QCOMPARE(error.description, description);
-}
-
-void TestNameFile::unreadableFile()
-{
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0)
-        QSKIP("File permissions do not deny anything to root.");
-#endif
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(kGirlsFile);
-    QVERIFY(writeFile(path, "Anna\r\n"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        QSKIP("This file system does not deny reading by permissions.");
-
-    const auto result = readNameFile(path);
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QVERIFY(std::holds_alternative<NameFileError>(result));
-    QCOMPARE(std::get<NameFileError>(result).number, int(kErrAccessDenied));
-    QCOMPARE(std::get<NameFileError>(result).description, QStringLiteral("Permission denied"));
-}
-
-void TestNameFile::longListLoadsWhole()
-{
-    // More names than a 16-bit position can count: all are read.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const int count = 70000;
-    QByteArray bytes;
-    bytes.reserve(count * 12);
-    for (int i = 0; i < count; ++i)
-        bytes += "Name" + QByteArray::number(i) + "\r\n";
-    const QString path = dir.filePath(kBoysFile);
-    QVERIFY(writeFile(path, bytes));
-
-    const auto result = readNameFile(path);
-    QVERIFY(std::holds_alternative<QStringList>(result));
-    const QStringList names = std::get<QStringList>(result);
-    QCOMPARE(names.size(), count);
-    QCOMPARE(names.first(), QStringLiteral("Name0"));
-    QCOMPARE(names.at(32767), QStringLiteral("Name32767"));
-    QCOMPARE(names.last(), QStringLiteral("Name69999"));
+    const auto result = readNameFile(QDir(dir.path()).filePath(path));
+    if (number == 0) {
+        QVERIFY(std::holds_alternative<QStringList>(result));
+        QCOMPARE(std::get<QStringList>(result), names);
+    } else {
+        QVERIFY(std::holds_alternative<NameFileError>(result));
+        QCOMPARE(std::get<NameFileError>(result).number, number);
+        QCOMPARE(std::get<NameFileError>(result).description, description);
+    }
 }
 
 void TestNameFile::paths()
 {
-    const QChar sep = QDir::separator();
-    QCOMPARE(nameFilePath(QStringLiteral("prog"), kBoysFile), QStringLiteral("prog") + sep + "guyname.txt");
-    // No check whether the folder already ends with a separator.
-    const QString withSep = QStringLiteral("prog") + sep;
-    QCOMPARE(nameFilePath(withSep, kGirlsFile), withSep + sep + "girlname.txt");
-    QCOMPARE(displayFileName(kBoysFile), QString(sep) + "guyname.txt");
-    QCOMPARE(displayFileName(kGirlsFile), QString(sep) + "girlname.txt");
+    const QString sep = QDir::separator();
+    QCOMPARE(nameFilePath("prog", kBoysFile), "prog" + sep + "guyname.txt");
+    QCOMPARE(nameFilePath("prog" + sep, kGirlsFile), "prog" + sep + sep + "girlname.txt"); // no check
+    QCOMPARE(displayFileName(kGirlsFile), sep + "girlname.txt");
+}
+
+void TestNameFile::corpus_data()
+{
+    QTest::addColumn<QString>("file");
+    const QStringList files = QDir(corpusDir()).entryList(QDir::Files, QDir::Name);
+    QVERIFY2(files.size() >= 20, qPrintable(corpusDir())); // a wrong path would pass on nothing
+    for (const QString &name : files)
+        QTest::newRow(qPrintable(name)) << QDir(corpusDir()).filePath(name);
+}
+
+void TestNameFile::corpus()
+{
+    // What must hold for any file: damaged files never make names that span
+    // lines or are comments, and the names survive being written back.
+    QFETCH(QString, file);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const QStringList names = parseNameFile(bytes);
+
+    QVERIFY(names.size() <= bytes.count('\r') + bytes.count('\n') + 1);
+    QByteArray written("\xEF\xBB\xBF"); // so that a name starting with U+FEFF survives
+    for (const QString &name : names) {
+        QVERIFY2(!name.contains('\r') && !name.contains('\n') && !name.startsWith('#'), qPrintable(name.left(40)));
+        written += name.toUtf8() + "\r\n";
+    }
+    QCOMPARE(parseNameFile(written), names);
+    const auto fromDisk = readNameFile(file);
+    QVERIFY(std::holds_alternative<QStringList>(fromDisk));
+    QCOMPARE(std::get<QStringList>(fromDisk), names);
 }
 
 QTEST_GUILESS_MAIN(TestNameFile)

@@ -5,8 +5,6 @@
 #include "shell/executelink.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QPointer>
 #include <QWidget>
 #include <QtTest>
 
@@ -15,16 +13,27 @@ using namespace lullara::test;
 
 namespace {
 
-// Pops every override pointer; returns how many there were.
-int drainOverrideCursors()
+// The override pointers in force, innermost first; all of them are popped.
+QList<Qt::CursorShape> drainPointers()
 {
-    int depth = 0;
-    while (QGuiApplication::overrideCursor()) {
+    QList<Qt::CursorShape> shapes;
+    while (const QCursor *cursor = QGuiApplication::overrideCursor()) {
+        shapes << cursor->shape();
         QGuiApplication::restoreOverrideCursor();
-        ++depth;
     }
-    return depth;
+    return shapes;
 }
+
+// Records whether the busy pointer shows while the shell is asked.
+struct ProbeShell : FakeShell {
+    bool busyWhenAsked = false;
+    void openLink(const QString &link, std::function<void(OpenResult)> done) override
+    {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        busyWhenAsked = cursor && cursor->shape() == Qt::WaitCursor;
+        FakeShell::openLink(link, std::move(done));
+    }
+};
 
 } // namespace
 
@@ -32,182 +41,91 @@ class TestExecuteLink : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { drainOverrideCursors(); }
-
-    void success_data();
-    void success();
-    void failure_data();
-    void failure();
-    void pointerIsNormalWhileTheFailureIsShown();
-    void leavesAnOuterPointerAlone_data();
-    void leavesAnOuterPointerAlone();
-    void lateFailureIsReportedWhenItArrives();
-    void lateSuccessShowsNothing();
+    void cleanup() { drainPointers(); }
+    void executeLink_data();
+    void executeLink();
     void lateAnswerAfterTheParentIsGone();
     void dragWindowMovesTheGivenWindow();
 };
 
-void TestExecuteLink::success_data()
+void TestExecuteLink::executeLink_data()
 {
     QTest::addColumn<QString>("link");
-    QTest::newRow("web site") << kMakerWebSite;
-    QTest::newRow("mail link, unescaped")
-        << QStringLiteral("mailto:?Body=Choosen Names :\r\n :  Anna & Ben?\r\n&Subject=:: Lullara :");
-    QTest::newRow("file path") << QStringLiteral("/home/someone/names list.htm");
-}
+    QTest::addColumn<int>("code");          // -1: the shell succeeds
+    QTest::addColumn<bool>("later");        // the shell answers after ExecuteLink returned
+    QTest::addColumn<bool>("outerPointer"); // someone else's pointer is in force meanwhile
+    QTest::addColumn<QString>("box");       // the failure box's text; empty: no box
 
-void TestExecuteLink::success()
-{
-    QFETCH(QString, link);
-    FakeServices fake;
-    QWidget parent;
-
-    ExecuteLink(fake.services(), &parent, link);
-
-    QCOMPARE(fake.shell.links, QStringList{link}); // handed over unchanged
-    QVERIFY(fake.dialogs.messages.isEmpty());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestExecuteLink::failure_data()
-{
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
+    const QString mail = QStringLiteral("mailto:?Body=Choosen Names :\r\n :  Anna & Ben?\r\n&Subject=:: Lullara :");
+    QTest::newRow("web site") << kMakerWebSite << -1 << false << false << "";
+    QTest::newRow("mail link, handed over unchanged") << mail << -1 << false << false << "";
     QTest::newRow("web site, no program")
-        << kMakerWebSite << 3
-        << QStringLiteral("error Opening Link to https://www.quorvel.example.org/\r\n\r\n3");
-    QTest::newRow("system error code")
-        << QStringLiteral("C:\\names\\list.htm") << 1155
-        << QStringLiteral("error Opening Link to C:\\names\\list.htm\r\n\r\n1155");
-    QTest::newRow("code zero") << QStringLiteral("x:y") << 0
-                               << QStringLiteral("error Opening Link to x:y\r\n\r\n0");
-    QTest::newRow("mail link with line breaks")
-        << QStringLiteral("mailto:?Body=A\r\n&Subject=:: Lullara :") << 127
-        << QStringLiteral("error Opening Link to mailto:?Body=A\r\n&Subject=:: Lullara :\r\n\r\n127");
+        << kMakerWebSite << 3 << false << false << "error Opening Link to https://www.quorvel.example.org/\r\n\r\n3";
+    QTest::newRow("file path, system error code") << "C:\\names\\list.htm" << 1155 << false << false
+                                                  << "error Opening Link to C:\\names\\list.htm\r\n\r\n1155";
+    QTest::newRow("code zero") << "x:y" << 0 << false << false << "error Opening Link to x:y\r\n\r\n0";
+    QTest::newRow("mail link with line breaks") << mail << 127 << false << false
+                                                << "error Opening Link to " + mail + "\r\n\r\n127";
+    QTest::newRow("late success") << kMakerWebSite << -1 << true << false << "";
+    QTest::newRow("late failure")
+        << kMakerWebSite << 4 << true << false << "error Opening Link to https://www.quorvel.example.org/\r\n\r\n4";
+    QTest::newRow("outer pointer, success") << kMakerWebSite << -1 << false << true << "";
+    QTest::newRow("outer pointer, failure") << "x:y" << 5 << false << true << "error Opening Link to x:y\r\n\r\n5";
+    QTest::newRow("outer pointer, late success") << kMakerWebSite << -1 << true << true << "";
+    QTest::newRow("outer pointer, late failure") << "x:y" << 5 << true << true << "error Opening Link to x:y\r\n\r\n5";
 }
 
-void TestExecuteLink::failure()
+void TestExecuteLink::executeLink()
 {
     QFETCH(QString, link);
     QFETCH(int, code);
-    QFETCH(QString, text);
+    QFETCH(bool, later);
+    QFETCH(bool, outerPointer);
+    QFETCH(QString, box);
+
     FakeServices fake;
-    fake.shell.linkResult = OpenResult{false, code};
+    ProbeShell shell;
+    shell.linkResult = OpenResult{code < 0, code};
+    shell.answerLater = later;
+    Services services = fake.services();
+    services.shell = &shell;
+    QList<Qt::CursorShape> pointersDuringBox{Qt::BlankCursor};
+    fake.dialogs.onMessage = [&](const ShownMessage &) {
+        pointersDuringBox = drainPointers();
+        for (auto i = pointersDuringBox.size() - 1; i >= 0; --i) // put back as found
+            QGuiApplication::setOverrideCursor(pointersDuringBox[i]);
+    };
+    const QList<Qt::CursorShape> outside = outerPointer ? QList{Qt::CrossCursor} : QList<Qt::CursorShape>{};
+    if (outerPointer)
+        QGuiApplication::setOverrideCursor(Qt::CrossCursor);
     QWidget parent;
 
-    ExecuteLink(fake.services(), &parent, link);
-
-    QCOMPARE(fake.shell.links, QStringList{link});
-    QCOMPARE(fake.dialogs.messages.size(), 1);
-    const ShownMessage &box = fake.dialogs.messages.first();
-    QCOMPARE(box.title, QStringLiteral("ExecuteLink"));
-    QCOMPARE(box.text, text);
-    QCOMPARE(box.buttons, MsgButtons::Ok);
-    QCOMPARE(box.icon, MsgIcon::None);
-    QCOMPARE(box.parent, &parent);
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestExecuteLink::pointerIsNormalWhileTheFailureIsShown()
-{
-    FakeServices fake;
-    fake.shell.linkResult = OpenResult{false, 2};
-    bool busyDuringBox = true;
-    fake.dialogs.onMessage = [&](const ShownMessage &) {
-        busyDuringBox = QGuiApplication::overrideCursor() != nullptr;
-    };
-    bool busyDuringRequest = false;
-    // The pointer is busy while the shell is asked.
-    struct Probe : FakeShell {
-        bool *busy = nullptr;
-        void openLink(const QString &link, std::function<void(OpenResult)> done) override
-        {
-            const QCursor *cursor = QGuiApplication::overrideCursor();
-            *busy = cursor && cursor->shape() == Qt::WaitCursor;
-            FakeShell::openLink(link, std::move(done));
-        }
-    } probe;
-    probe.busy = &busyDuringRequest;
-    probe.linkResult = fake.shell.linkResult;
-    Services services = fake.services();
-    services.shell = &probe;
-
-    ExecuteLink(services, nullptr, kMakerWebSite);
-
-    QVERIFY(busyDuringRequest);
-    QCOMPARE(fake.dialogs.messages.size(), 1);
-    QVERIFY(!busyDuringBox);
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestExecuteLink::leavesAnOuterPointerAlone_data()
-{
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<bool>("later");
-    QTest::newRow("success at once") << true << false;
-    QTest::newRow("failure at once") << false << false;
-    QTest::newRow("success later") << true << true;
-    QTest::newRow("failure later") << false << true;
-}
-
-void TestExecuteLink::leavesAnOuterPointerAlone()
-{
-    QFETCH(bool, ok);
-    QFETCH(bool, later);
-    FakeServices fake;
-    fake.shell.linkResult = OpenResult{ok, ok ? 0 : 5};
-    fake.shell.answerLater = later;
-
-    // Someone else's pointer is in force: ExecuteLink must take back exactly
-    // what it set, no more and no less.
-    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
-    ExecuteLink(fake.services(), nullptr, kMakerWebSite);
+    ExecuteLink(services, &parent, link);
     if (later) {
-        QCOMPARE(fake.shell.pending.size(), 1);
-        QVERIFY(QGuiApplication::overrideCursor());
-        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
-        fake.shell.pending.takeFirst()(fake.shell.linkResult);
+        // Not busy while waiting for the desktop, and nothing shown yet.
+        QVERIFY(fake.dialogs.messages.isEmpty());
+        QCOMPARE(drainPointers(), outside);
+        if (outerPointer)
+            QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+        QCOMPARE(shell.pending.size(), 1);
+        shell.pending.takeFirst()(shell.linkResult);
     }
 
-    QVERIFY(QGuiApplication::overrideCursor());
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
-    QCOMPARE(drainOverrideCursors(), 1);
-    QCOMPARE(fake.dialogs.messages.size(), ok ? 0 : 1);
-}
-
-void TestExecuteLink::lateFailureIsReportedWhenItArrives()
-{
-    FakeServices fake;
-    fake.shell.answerLater = true;
-    QWidget parent;
-
-    ExecuteLink(fake.services(), &parent, kMakerWebSite);
-
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QVERIFY(fake.dialogs.messages.isEmpty());
-    QCOMPARE(fake.shell.pending.size(), 1);
-
-    fake.shell.pending.takeFirst()(OpenResult{false, 4});
-
+    QVERIFY(shell.busyWhenAsked);
+    QCOMPARE(shell.links, QStringList{link});
+    QCOMPARE(drainPointers(), outside); // exactly what ExecuteLink set is taken back
+    if (box.isEmpty()) {
+        QVERIFY(fake.dialogs.messages.isEmpty());
+        return;
+    }
     QCOMPARE(fake.dialogs.messages.size(), 1);
-    QCOMPARE(fake.dialogs.messages.first().title, QStringLiteral("ExecuteLink"));
-    QCOMPARE(fake.dialogs.messages.first().text,
-             QStringLiteral("error Opening Link to https://www.quorvel.example.org/\r\n\r\n4"));
-    QCOMPARE(fake.dialogs.messages.first().buttons, MsgButtons::Ok);
-    QCOMPARE(fake.dialogs.messages.first().icon, MsgIcon::None);
-    QCOMPARE(fake.dialogs.messages.first().parent, &parent);
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestExecuteLink::lateSuccessShowsNothing()
-{
-    FakeServices fake;
-    fake.shell.answerLater = true;
-    ExecuteLink(fake.services(), nullptr, kMakerWebSite);
-    fake.shell.pending.takeFirst()(OpenResult{});
-    QVERIFY(fake.dialogs.messages.isEmpty());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    const ShownMessage &shown = fake.dialogs.messages.first();
+    QCOMPARE(shown.title, QStringLiteral("ExecuteLink"));
+    QCOMPARE(shown.text, box);
+    QCOMPARE(shown.buttons, MsgButtons::Ok);
+    QCOMPARE(shown.icon, MsgIcon::None);
+    QCOMPARE(shown.parent, &parent);
+    QCOMPARE(pointersDuringBox, outside); // the normal pointer while the box is open
 }
 
 void TestExecuteLink::lateAnswerAfterTheParentIsGone()
@@ -222,7 +140,6 @@ void TestExecuteLink::lateAnswerAfterTheParentIsGone()
 
     QCOMPARE(fake.dialogs.messages.size(), 1);
     QCOMPARE(fake.dialogs.messages.first().parent, nullptr); // never a dangling parent
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void TestExecuteLink::dragWindowMovesTheGivenWindow()
@@ -230,8 +147,7 @@ void TestExecuteLink::dragWindowMovesTheGivenWindow()
     FakeServices fake;
     QWidget window;
     DragWindow(fake.services(), &window);
-    QCOMPARE(fake.shell.moved.size(), 1);
-    QCOMPARE(fake.shell.moved.first(), &window);
+    QCOMPARE(fake.shell.moved, QList<QWidget *>{&window});
     QVERIFY(fake.shell.links.isEmpty());
 }
 
