@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
@@ -51,9 +50,8 @@ QCursor handPointer()
     return QCursor(hand, 4, 0);
 }
 
-} // namespace
-
-QString AboutWindow::aboutText()
+// The fourteen lines shown in txtDec, joined by CR LF.
+QString aboutText()
 {
     const QStringList lines = {
         QStringLiteral("Author: The Quorvel team"),
@@ -74,13 +72,17 @@ QString AboutWindow::aboutText()
     return lines.join(QStringLiteral("\r\n"));
 }
 
+} // namespace
+
 AboutWindow::AboutWindow(const Services &services, QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_services(services)
+    // A dialog, not a plain window: the window system then knows the owner
+    // (WM_TRANSIENT_FOR on X11) and keeps the two together.
+    : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint), m_services(services)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Lullara"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(372, 268);
     setAccessibleName(QStringLiteral("About Lullara"));
     setAccessibleDescription(QStringLiteral("Who made Lullara and how to reach them"));
 

@@ -1,7 +1,8 @@
 #pragma once
 // The About window `frmAbout`: a small borderless window that tells who made
-// the program and links to the maker's web site. It belongs to the main
-// window (stays in front of it, closes with it); the owner keeps one at most.
+// the program and links to the maker's web site. It belongs to the window
+// that opens it: it stays in front of that window, is minimised with it and
+// closes with it. The owner keeps one at most.
 
 #include "shell/services.h"
 
@@ -23,12 +24,6 @@ public:
 
     // Shows the window, or brings it back to the front when it is open.
     void bringToFront();
-
-    // The fourteen lines shown in txtDec, joined by CR LF.
-    static QString aboutText();
-
-    static constexpr int kWidth = 372;
-    static constexpr int kHeight = 268;
 
     // The controls, by their names.
     QLabel *imgSplash = nullptr;         // the banner; a press drags the window

@@ -24,6 +24,7 @@ StatusBar::StatusBar(Shell *shell, QWidget *parent) : QFrame(parent), m_shell(sh
         label->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
         label->setMargin(0);
         label->setIndent(3);
+        label->setForegroundRole(QPalette::WindowText);
         m_panels[static_cast<size_t>(i)] = label;
     }
     m_panels[0]->setToolTip(QStringLiteral("..."));
@@ -61,22 +62,27 @@ void StatusBar::setPanelText(int position, const QString &text)
 
 bool StatusBar::indicatorOn(int position) const
 {
-    return position >= 2 && position <= 4 && m_on[static_cast<size_t>(position - 1)];
+    return position >= 2 && position <= 4 && m_on[static_cast<size_t>(position - 1)].value_or(false);
 }
 
 void StatusBar::setIndicator(int position, std::optional<bool> on)
 {
-    const bool lit = on.value_or(false);
-    auto &flag = m_on[static_cast<size_t>(position - 1)];
-    QLabel *label = panel(position);
-    if (flag == lit && label->property("lullaraInit").toBool())
+    const bool lit = on.value_or(false); // a lock that cannot be read shows as off
+    auto &shown = m_on[static_cast<size_t>(position - 1)];
+    if (shown == lit)
         return;
-    flag = lit;
-    label->setProperty("lullaraInit", true);
-    // Dimmed text while the lock is off (or cannot be read).
-    QPalette pal = palette();
-    if (!lit)
-        pal.setColor(QPalette::WindowText, pal.color(QPalette::Disabled, QPalette::WindowText));
+    shown = lit;
+    QLabel *label = panel(position);
+    // Every role a label may draw its text with gets the same colour, so the
+    // window behind the bar (whose background role the label would otherwise
+    // follow) cannot pick another one.
+    const QPalette normal = palette();
+    QPalette pal = normal;
+    const QColor text = normal.color(lit ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            pal.setColor(group, role, text);
+    }
     label->setPalette(pal);
     label->setAccessibleDescription(lit ? QStringLiteral("on") : QStringLiteral("off"));
 }

@@ -41,7 +41,7 @@ private:
     void setIndicator(int position, std::optional<bool> on);
     Shell *m_shell;
     std::array<QLabel *, 5> m_panels{};
-    std::array<bool, 5> m_on{};
+    std::array<std::optional<bool>, 5> m_on{}; // what the indicator panels show; none yet
     QTimer m_refresh;
 };
 
