@@ -2,6 +2,8 @@
 // the remembered Save As entry, and keeping a restored window on a screen.
 
 #include "app/settingsvalues.h"
+#include "generator/draw.h"
+#include "output/formats.h"
 
 #include <QtTest>
 
