@@ -108,11 +108,9 @@ void TestSettingsValues::twipsText_data()
 {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("100 px") << 100 << "1500";
-    QTest::newRow("1 px") << 1 << "15";
-    QTest::newRow("0 px") << 0 << "0";
-    QTest::newRow("negative") << -7 << "-105";
-    QTest::newRow("far away: no exponent, no grouping") << 100000 << "1500000";
+    const std::pair<int, const char *> rows[] = {{100, "1500"}, {1, "15"}, {0, "0"}, {-7, "-105"}, {100000, "1500000"}};
+    for (const auto &[pixels, expected] : rows) // no exponent, no grouping, whatever the locale
+        QTest::addRow("%d px", pixels) << pixels << QString(expected);
 }
 
 void TestSettingsValues::twipsText()
@@ -127,15 +125,11 @@ void TestSettingsValues::twipsToPixels_data()
 {
     QTest::addColumn<double>("twips");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("default 100 twips") << 100.0 << 7;
-    QTest::newRow("1500") << 1500.0 << 100;
-    QTest::newRow("rounds down") << 1507.0 << 100;
-    QTest::newRow("rounds up") << 1508.0 << 101;
-    QTest::newRow("negative") << -105.0 << -7;
-    QTest::newRow("huge") << 1e300 << 16777215;
-    QTest::newRow("huge negative") << -1e300 << -16777215;
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 0;
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, int> rows[] = {{100, 7}, {1500, 100}, {1507, 100}, {1508, 101}, {-105, -7},
+                                           {1e300, 16777215}, {-1e300, -16777215}, {inf, 0}, {inf - inf, 0}};
+    for (const auto &[twips, pixels] : rows)
+        QTest::addRow("%g twips", twips) << twips << pixels;
 }
 
 void TestSettingsValues::twipsToPixels()
@@ -159,24 +153,14 @@ void TestSettingsValues::twipsRoundTrip()
 
 void TestSettingsValues::saveMethod_data()
 {
+    // The Save As entry to open on; -1: the stored text is no 16-bit number.
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("expected");
-    QTest::newRow("missing") << "" << 2;
-    QTest::newRow("all files") << "1" << 1;
-    QTest::newRow("text") << "2" << 2;
-    QTest::newRow("html") << "3" << 3;
-    QTest::newRow("zero") << "0" << 2;
-    QTest::newRow("four") << "4" << 2;
-    QTest::newRow("negative") << "-5" << 2;
-    QTest::newRow("fraction") << "2.5" << 2;
-    QTest::newRow("16-bit top") << "32767" << 2;
-    QTest::newRow("16-bit bottom") << "-32768" << 2;
-    QTest::newRow("past 16-bit top") << "32768" << -1;
-    QTest::newRow("past 16-bit bottom") << "-32769" << -1;
-    QTest::newRow("huge") << "1e9" << -1;
-    QTest::newRow("text") << "html" << -1;
-    QTest::newRow("blank") << " " << -1;
-    QTest::newRow("not finite") << "inf" << -1;
+    const std::pair<const char *, int> rows[] = {
+        {"", 2}, {"1", 1}, {"2", 2}, {"3", 3}, {"0", 2}, {"4", 2}, {"-5", 2}, {"2.5", 2}, {"32767", 2}, {"-32768", 2},
+        {"32768", -1}, {"-32769", -1}, {"1e9", -1}, {"html", -1}, {" ", -1}, {"inf", -1}};
+    for (const auto &[stored, expected] : rows)
+        QTest::addRow("\"%s\"", stored) << QString(stored) << expected;
 }
 
 void TestSettingsValues::saveMethod()
@@ -230,12 +214,10 @@ void TestSettingsValues::selectorNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
-    QTest::newRow("0.25") << "0.25" << 0.25;
-    QTest::newRow("0.50") << "0.50" << 0.5;
-    QTest::newRow("0.75") << "0.75" << 0.75;
-    QTest::newRow("50") << "50" << 50.0;
-    QTest::newRow("100") << "100" << 100.0;
-    QTest::newRow("no number") << "nothing" << 0.0;
+    const std::pair<const char *, double> rows[] = {
+        {"0.25", 0.25}, {"0.50", 0.5}, {"0.75", 0.75}, {"50", 50}, {"100", 100}, {"nothing", 0}};
+    for (const auto &[text, expected] : rows)
+        QTest::addRow("%s", text) << QString(text) << expected;
 }
 
 void TestSettingsValues::selectorNumber()
