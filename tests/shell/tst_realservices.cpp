@@ -705,9 +705,10 @@ void TestRealServices::openTextFileUsesThePlainTextViewer()
     QVERIFY(writeFile(file, " \r\nAnna\r\n"));
 
     RealShell shell;
-    const OpenResult result = shell.openTextFile(file);
-
-    QVERIFY(result.ok);
+    std::optional<OpenResult> result;
+    shell.openTextFile(file, [&](OpenResult r) { result = r; });
+    QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), 20000);
+    QVERIFY(result->ok);
     QTRY_COMPARE_WITH_TIMEOUT(readFile(dir.filePath(QStringLiteral("text.out"))),
                               QStringLiteral("--from-lullara|%1").arg(file).toUtf8(), 20000);
 #endif
