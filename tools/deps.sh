@@ -4,7 +4,8 @@
 set -euo pipefail
 
 BUILD_PKGS=(cmake make g++ pkg-config qt6-base-dev libgl-dev libx11-dev
-            fonts-liberation fonts-dejavu-core xdg-utils qt6-translations-l10n)
+            fonts-liberation fonts-dejavu-core xdg-utils qt6-translations-l10n
+            libglib2.0-dev)
 TEST_PKGS=(xvfb xauth openbox xdotool xclip x11-utils imagemagick
            desktop-file-utils appstream poppler-utils cups cups-client cups-bsd
            printer-driver-cups-pdf chromium dpkg-dev file lintian man-db)

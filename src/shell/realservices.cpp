@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextStream>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -21,6 +20,14 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+
+#if defined(LULLARA_HAVE_GIO)
+// GLib names a struct member `signals`, which Qt defines as a keyword.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gio.h>
+#pragma pop_macro("signals")
+#endif
 
 namespace lullara {
 
@@ -162,153 +169,9 @@ QUrl urlForLink(const QString &link)
         return QUrl::fromLocalFile(link);
     return url;
 }
-
-// The id of the desktop entry the user chose for a MIME type, from the
-// output of `xdg-mime query default`.
-QString desktopEntryId(const QByteArray &answer)
-{
-    return QString::fromLocal8Bit(answer).trimmed().section(QLatin1Char(';'), 0, 0).trimmed();
-}
-
-QString locateDesktopFile(const QString &id)
-{
-    QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
-    if (file.isEmpty() && id.contains(QLatin1Char('-'))) {
-        // "vendor-app.desktop" may live as "vendor/app.desktop".
-        QString nested = id;
-        nested[nested.indexOf(QLatin1Char('-'))] = QLatin1Char('/');
-        file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, nested);
-    }
-    return file;
-}
-
-struct DesktopEntry {
-    QString exec;
-    bool terminal = false;
-};
-
-std::optional<DesktopEntry> readDesktopEntry(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    DesktopEntry entry;
-    bool inMainGroup = false;
-    bool hasExec = false;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            inMainGroup = line == QLatin1String("[Desktop Entry]");
-            continue;
-        }
-        if (!inMainGroup)
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if (key == QLatin1String("Exec")) {
-            entry.exec = value;
-            hasExec = true;
-        } else if (key == QLatin1String("Terminal")) {
-            entry.terminal = value == QLatin1String("true");
-        }
-    }
-    if (!hasExec)
-        return std::nullopt;
-    return entry;
-}
 #endif
 
 } // namespace
-
-QStringList expandDesktopExec(const QString &exec, const QString &file)
-{
-    // First the escapes of a string value.
-    QString value;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec.at(i);
-        if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
-            const QChar n = exec.at(++i);
-            switch (n.unicode()) {
-            case 's': value += QLatin1Char(' '); break;
-            case 'n': value += QLatin1Char('\n'); break;
-            case 't': value += QLatin1Char('\t'); break;
-            case 'r': value += QLatin1Char('\r'); break;
-            case '\\': value += QLatin1Char('\\'); break; // may still escape for the quoting below
-            default: value += c; value += n; break;
-            }
-        } else {
-            value += c;
-        }
-    }
-
-    // Then the arguments: blanks separate them, double quotes group them,
-    // and field codes count only outside quotes.
-    QStringList args;
-    bool fileUsed = false;
-    QString current;
-    bool inArgument = false;
-    bool quoted = false;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else if (c == QLatin1Char('\\') && i + 1 < value.size()) {
-                current += value.at(++i);
-            } else {
-                current += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
-            if (inArgument)
-                args.append(current);
-            current.clear();
-            inArgument = false;
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-            inArgument = true;
-        } else if (c == QLatin1Char('%') && i + 1 < value.size()) {
-            const QChar code = value.at(++i);
-            switch (code.unicode()) {
-            case 'f': case 'F': case 'u': case 'U':
-                current += file;
-                fileUsed = true;
-                inArgument = true;
-                break;
-            case '%':
-                current += QLatin1Char('%');
-                inArgument = true;
-                break;
-            default:
-                // %i, %c, %k and the deprecated codes: dropped.
-                break;
-            }
-        } else if (c == QLatin1Char('\\') && i + 1 < value.size()) {
-            current += value.at(++i);
-            inArgument = true;
-        } else {
-            current += c;
-            inArgument = true;
-        }
-    }
-    if (quoted)
-        return {};
-    if (inArgument)
-        args.append(current);
-    if (args.isEmpty())
-        return {};
-    if (!fileUsed)
-        args.append(file);
-    return args;
-}
 
 RealShell::~RealShell()
 {
@@ -375,70 +238,29 @@ void RealShell::openTextFile(const QString &path, std::function<void(OpenResult)
         done(OpenResult{});
     else
         done(OpenResult{false, kCannotStart});
-#else
+#elif defined(LULLARA_HAVE_GIO)
     // The desktop's viewer for plain text, not the one for the file's
-    // extension. Asking which one it is takes a child process; its answer
-    // comes back later, so the window never waits for it.
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty()) {
-        launchTextViewer(QString(), path, std::move(done));
+    // extension. GIO reads the user's choice as the desktop does, runs a
+    // program that wants a terminal in one, and tells when it could start
+    // neither. It only starts the program; it never waits for it.
+    GAppInfo *viewer = g_app_info_get_default_for_type("text/plain", FALSE);
+    if (!viewer) {
+        done(OpenResult{false, kCannotStart});
         return;
     }
-    auto *query = new QProcess;
-    query->setStandardInputFile(QProcess::nullDevice());
-    query->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    auto answered = std::make_shared<bool>(false);
-    auto answer = [this, query, path, done = std::move(done), answered](const QString &id) mutable {
-        if (*answered)
-            return;
-        *answered = true;
-        query->deleteLater();
-        launchTextViewer(id, path, std::move(done));
-    };
-    QObject::connect(query, &QProcess::finished, query,
-                     [query, answer](int exitCode, QProcess::ExitStatus status) mutable {
-                         const bool ok = status == QProcess::NormalExit && exitCode == 0;
-                         answer(ok ? desktopEntryId(query->readAllStandardOutput()) : QString());
-                     });
-    QObject::connect(query, &QProcess::errorOccurred, query, [answer](QProcess::ProcessError error) mutable {
-        if (error == QProcess::FailedToStart)
-            answer(QString());
-    });
-    m_running.append(query);
-    query->start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/plain")});
-#endif
-}
-
-void RealShell::launchTextViewer(const QString &desktopId, const QString &path,
-                                 std::function<void(OpenResult)> done)
-{
-#if !defined(Q_OS_WIN)
-    const QString desktopFile = desktopId.isEmpty() ? QString() : locateDesktopFile(desktopId);
-    if (!desktopFile.isEmpty()) {
-        if (const auto entry = readDesktopEntry(desktopFile)) {
-            QStringList command = expandDesktopExec(entry->exec, path);
-            if (!command.isEmpty() && entry->terminal) {
-                const QString terminal = QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
-                if (terminal.isEmpty()) {
-                    // A viewer that needs a terminal, and no terminal to run it in.
-                    done(OpenResult{false, kCannotStart});
-                    return;
-                }
-                command = QStringList{terminal, QStringLiteral("-e")} + command;
-            }
-            if (!command.isEmpty() && QProcess::startDetached(command.first(), command.mid(1))) {
-                done(OpenResult{});
-                return;
-            }
-        }
-    }
+    GFile *file = g_file_new_for_path(QFile::encodeName(path).constData());
+    GList files{file, nullptr, nullptr};
+    GError *error = nullptr;
+    const bool started = g_app_info_launch(viewer, &files, nullptr, &error);
+    if (error)
+        g_error_free(error);
+    g_object_unref(file);
+    g_object_unref(viewer);
+    done(started ? OpenResult{} : OpenResult{false, kCannotStart});
+#else
     // The desktop's general launcher, whose exit status tells whether it
     // found a program for the file.
     openLink(path, std::move(done));
-#else
-    Q_UNUSED(desktopId);
-    Q_UNUSED(path);
-    done(OpenResult{false, kCannotStart});
 #endif
 }
 

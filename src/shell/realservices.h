@@ -42,8 +42,10 @@ public:
     // anything else fails with that status; 127 when it cannot be started).
     void openLink(const QString &link, std::function<void(OpenResult)> done) override;
     // Opens the file in the desktop's default viewer for plain text, whatever
-    // its extension (Notepad on Windows). Never blocks the GUI thread; a
-    // viewer that cannot be started is reported as a failure.
+    // its extension (Notepad on Windows); on Linux through GIO, which also
+    // runs a viewer that needs a terminal in one. Only starts the viewer and
+    // answers at once: a failure when there is no viewer, or it (or the
+    // terminal it needs) cannot be started.
     void openTextFile(const QString &path, std::function<void(OpenResult)> done) override;
     // The window system's own move; where there is none, the window follows
     // the mouse until the button is released.
@@ -51,7 +53,6 @@ public:
     std::optional<bool> lockKeyOn(LockKey key) override;
 
 private:
-    void launchTextViewer(const QString &desktopId, const QString &path, std::function<void(OpenResult)> done);
     QList<QPointer<QProcess>> m_running; // launchers that have not answered yet
     detail::LockKeyReader m_lockKeys;
 };
@@ -77,11 +78,5 @@ struct RealServices {
     RealClipboard clipboard;
     Services services() { return Services{&dialogs, &shell, &printer, &halt, &clipboard}; }
 };
-
-// The command line of a desktop entry's Exec key for opening `file`: the
-// key is unquoted as desktop entries define it, %f %F %u %U become the file,
-// %% becomes %, the other field codes are dropped; the file is appended when
-// the key names no file at all. Empty when the key is empty or malformed.
-QStringList expandDesktopExec(const QString &exec, const QString &file);
 
 } // namespace lullara

@@ -201,6 +201,8 @@ void MainWindow::buildControls()
         pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
         m_nameLabel->setPalette(pal);
     }
+    // The window paints with the button colours; the label keeps its own.
+    m_nameLabel->setForegroundRole(QPalette::WindowText);
     m_nameLabel->clear();
     showDrawnName(QStringLiteral("......"));
     describe(m_nameLabel, QStringLiteral("Drawn name"));
@@ -291,6 +293,7 @@ void MainWindow::buildControls()
         pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
         m_counterLabel->setPalette(pal);
     }
+    m_counterLabel->setForegroundRole(QPalette::WindowText);
     m_counterLabel->setGeometry(0, -2, 22, 12);
     describe(m_counterLabel, QStringLiteral("Names in the list"));
 

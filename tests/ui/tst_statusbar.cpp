@@ -78,8 +78,10 @@ void TestStatusBar::panelsDimWhileTheLockIsOff()
     Window dim(&off, QPalette::ColorRole(background));
     const int normal = lit.darkest(panel);
     const int dimmed = dim.darkest(panel);
-    // Normal text is the window text colour; dimmed text is clearly lighter.
-    QCOMPARE(normal, qGray(lit.bar.palette().color(QPalette::Active, QPalette::WindowText).rgb()));
+    // Normal text is the window text colour (give or take the smoothing of
+    // the glyphs' edges); dimmed text is clearly lighter.
+    const int windowText = qGray(lit.bar.palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    QVERIFY2(qAbs(normal - windowText) <= 32, qPrintable(QStringLiteral("normal %1").arg(normal)));
     QVERIFY2(dimmed - normal >= 60, qPrintable(QStringLiteral("normal %1, dimmed %2").arg(normal).arg(dimmed)));
 }
 
