@@ -42,6 +42,7 @@ private slots:
     void unreadableNameFileHaltsAtOnce();
     void keysAndClicksShowTheRun();
     void letterAndGenderChoices();
+    void labelsDrawInDarkGrey();
 };
 
 void TestMainWindow::loadsStoredChoices_data()
@@ -190,6 +191,23 @@ void TestMainWindow::letterAndGenderChoices()
     QCOMPARE(w.rows()->texts(), QStringList{QStringLiteral("Karen")});
     QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("Karen"));
     QCOMPARE(w.lottery()->gender(), Gender::Girls);
+}
+
+void TestMainWindow::labelsDrawInDarkGrey()
+{
+    Folder folder;
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (const char *name : {"lblSname", "lblIDNumber"}) {
+        const QImage shot = child<QLabel>(&w, name)->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+        QVERIFY2(darkest >= 60 && darkest <= 70, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(darkest)));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
