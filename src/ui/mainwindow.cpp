@@ -127,7 +127,8 @@ void MainWindow::buildControls()
     m_sidePicture->setObjectName(QStringLiteral("imgLogo"));
     m_sidePicture->setGeometry(0, 0, 50, 540);
     m_sidePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/side.png")));
-    m_sidePicture->setFocusPolicy(Qt::StrongFocus);
+    // The menu's "About Lullara..." is the keyboard's way to the same window.
+    m_sidePicture->setFocusPolicy(Qt::NoFocus);
     describe(m_sidePicture, QStringLiteral("About Lullara"), QStringLiteral("Opens the About window"));
     connect(m_sidePicture, &ClickLabel::clicked, this, &MainWindow::showAbout);
 
@@ -168,11 +169,16 @@ void MainWindow::buildControls()
     m_girlsOption->setAutoFillBackground(true);
     describe(m_girlsOption, QStringLiteral("Girl"), QStringLiteral("Draw names from the girls' list"));
     // The two buttons sit in different frames; one group keeps them a pair.
-    auto *genderGroup = new QButtonGroup(this);
-    genderGroup->addButton(m_boysOption);
-    genderGroup->addButton(m_girlsOption);
-    connect(m_boysOption, &QRadioButton::clicked, this, [this] { m_lottery.setGender(Gender::Boys); });
-    connect(m_girlsOption, &QRadioButton::clicked, this, [this] { m_lottery.setGender(Gender::Girls); });
+    // The two buttons sit in different frames, so each is a Tab stop of its
+    // own; a click on one clears the other.
+    connect(m_boysOption, &QRadioButton::clicked, this, [this] {
+        m_girlsOption->setChecked(false);
+        m_lottery.setGender(Gender::Boys);
+    });
+    connect(m_girlsOption, &QRadioButton::clicked, this, [this] {
+        m_boysOption->setChecked(false);
+        m_lottery.setGender(Gender::Girls);
+    });
 
     m_addBoyButton = makeButton(m_boysFrame, "cmdBoysAdd", QStringLiteral(".add"), QRect(193 - 63, 0, 33, 17));
     m_addGirlButton = makeButton(m_girlsFrame, "cmdGirlsAdd", QStringLiteral(".add"), QRect(409 - 399, 0, 33, 17));
@@ -452,7 +458,6 @@ void MainWindow::buildTabOrder()
         order.append(b);
     order.append(m_allOption);
     order.append(m_counterBox);
-    order.append(m_sidePicture);
     for (int i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order.at(i), order.at(i + 1));
 }

@@ -2,7 +2,9 @@
 // the settings store, what keys and clicks change on screen, and what it
 // stores on closing.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -43,6 +45,10 @@ private slots:
     void keysAndClicksShowTheRun();
     void letterAndGenderChoices();
     void labelsDrawInDarkGrey();
+    void tabVisitsEachControlOnce_data();
+    void tabVisitsEachControlOnce();
+    void splashDrawsItsRuleAndOutline();
+    void nameBoxRepaintsTheRowsItLeaves();
 };
 
 void TestMainWindow::loadsStoredChoices_data()
@@ -208,6 +214,70 @@ void TestMainWindow::labelsDrawInDarkGrey()
                 darkest = std::min(darkest, qGray(shot.pixel(x, y)));
         QVERIFY2(darkest >= 60 && darkest <= 70, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(darkest)));
     }
+}
+
+void TestMainWindow::tabVisitsEachControlOnce_data()
+{
+    QTest::addColumn<QString>("letter"); // the object name of the chosen letter
+    QTest::newRow("All") << "optLetAll";
+    QTest::newRow("K") << "optLet10";
+}
+
+void TestMainWindow::tabVisitsEachControlOnce()
+{
+    QFETCH(QString, letter);
+    Folder folder;
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::mouseClick(w.findChild<QRadioButton *>(letter), Qt::LeftButton);
+    child<QWidget>(&w, "lstBoys")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 24; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        while (focus && focus->objectName().isEmpty())
+            focus = focus->parentWidget();
+        visited << (focus ? focus->objectName() : QStringLiteral("-"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Pause and Stop are disabled outside a run.
+    QCOMPARE(visited, (QStringList{"lstBoys", "lstGirls", "cmdStart", "lstGenerator", "cmdSelectAll",
+                                   "cmdDeselectAll", "cmdSaveAll", "cmdSaveSelected", "cmdGeneratorClear", "cmdPrint",
+                                   "optBoys", "optGirls", "cmbNamesNum", "cmbLotteryInterval", "cmdBoysAdd",
+                                   "cmdGirlsAdd", "cmdEmail", "cmdAbout", "cmdCopy", "cmdCopyAll", letter, "Picture1",
+                                   "lstBoys", "lstGirls"}));
+}
+
+void TestMainWindow::splashDrawsItsRuleAndOutline()
+{
+    Folder folder;
+    SplashWindow splash(folder.fakes.services(), folder.path());
+    const QImage shot = splash.grab().toImage();
+    const QRgb grey = qRgb(128, 128, 128);
+    // The rule under the banner, across the banner picture, and the outline.
+    for (const QPoint p : {QPoint(200, 49), QPoint(400, 49), QPoint(0, 20), QPoint(469, 20), QPoint(300, 0),
+                           QPoint(300, 119)})
+        QCOMPARE(shot.pixel(p) & 0xffffff, grey & 0xffffff);
+}
+
+void TestMainWindow::nameBoxRepaintsTheRowsItLeaves()
+{
+    Folder folder;
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    auto *view = child<QWidget>(&w, "lstBoys")->findChild<QListView *>();
+    // The view repaints a row that loses the selection when it is told so.
+    QList<int> left;
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [&](const QItemSelection &, const QItemSelection &deselected) {
+                for (const QModelIndex &i : deselected.indexes())
+                    left << i.row();
+            });
+    for (int row : {1, 4, 2})
+        w.names()->boys()->choose(row);
+    QCOMPARE(left, (QList<int>{1, 4}));
+    QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
