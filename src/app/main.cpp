@@ -1,4 +1,8 @@
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstring>
@@ -6,6 +10,7 @@
 #include "app/splashwindow.h"
 #include "shell/realservices.h"
 #include "shell/fonts.h"
+#include "shell/resources.h"
 
 #define LULLARA_STR2(x) #x
 #define LULLARA_STR(x) LULLARA_STR2(x)
@@ -62,6 +67,20 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("lullara"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     lullara::ClassicFonts::installSubstitutions();
+
+    // Qt's own dialog texts (file dialog, Yes and No) in the user's language;
+    // the program's own texts stay as they are.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    // Every window's icon, also of boxes shown before the main window.
+    lullara::initResources();
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     lullara::RealServices real;
     lullara::SplashWindow splash(real.services(), QCoreApplication::applicationDirPath());

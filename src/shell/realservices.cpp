@@ -111,6 +111,8 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // Wide enough for the name, size, type and date columns to be read.
+    dialog.resize(860, 500);
 
     QStringList filters;
     for (const QString &f : request.filters)
