@@ -45,6 +45,8 @@ NameFileError makeError(int number)
         return {number, QStringLiteral("Path/File access error")};
     case kErrFolderNotFound:
         return {number, QStringLiteral("Path not found")};
+    case kErrTooLarge:
+        return {number, QStringLiteral("Out of memory")};
     }
     return {number, QString()};
 }
@@ -109,8 +111,10 @@ std::variant<QStringList, NameFileError> readNameFile(const QString &path)
             return makeError(kErrFolderNotFound);
         return makeError(kErrFileNotFound);
     }
-    if (info.isDir())
+    if (info.isDir() || !info.isFile())
         return makeError(kErrIsFolder);
+    if (info.size() > kMaxNameFileBytes)
+        return makeError(kErrTooLarge);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -118,8 +122,18 @@ std::variant<QStringList, NameFileError> readNameFile(const QString &path)
             return makeError(kErrAccessDenied);
         return makeError(kErrIsFolder);
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read in pieces, never past the limit: a file that grows meanwhile is
+    // not read without end.
+    QByteArray bytes;
+    bytes.reserve(info.size());
+    char piece[64 * 1024];
+    qint64 n = 0;
+    while ((n = file.read(piece, sizeof piece)) > 0) {
+        bytes.append(piece, n);
+        if (bytes.size() > kMaxNameFileBytes)
+            return makeError(kErrTooLarge);
+    }
+    if (n < 0 || file.error() != QFileDevice::NoError)
         return makeError(kErrReadFailed);
     file.close();
     return parseNameFile(bytes);

@@ -34,6 +34,7 @@ struct NameFileError {
 
 // Failure numbers.
 enum NameFileErrorNumber {
+    kErrTooLarge = 7,
     kErrFileNotFound = 53,
     kErrReadFailed = 57,
     kErrAccessDenied = 70,
@@ -41,11 +42,16 @@ enum NameFileErrorNumber {
     kErrFolderNotFound = 76,
 };
 
+// Far above any real name list (a million names take some 10 MB).
+constexpr qint64 kMaxNameFileBytes = 64 * 1024 * 1024;
+
 // Reads and parses the file at `path`. Failures: the folder of `path` does
 // not exist (76 "Path not found"); the file does not exist (53 "File not
 // found"); `path` is a folder or cannot be opened for another reason (75
 // "Path/File access error"); reading is refused (70 "Permission denied");
-// reading fails part-way (57 "Device I/O error").
+// reading fails part-way (57 "Device I/O error"). Only regular files are
+// read: anything else (a pipe, a device) is 75, since it might never end or
+// answer; a file larger than kMaxNameFileBytes is 7 "Out of memory".
 std::variant<QStringList, NameFileError> readNameFile(const QString &path);
 
 // "<folder><separator><file>", with the platform's own separator and no check

@@ -209,6 +209,9 @@ void MainWindow::buildControls()
     }
     // The window paints with the button colours; the label keeps its own.
     m_nameLabel->setForegroundRole(QPalette::WindowText);
+    // Names come from files: shown as they are, never read as markup.
+    for (QLabel *label : {m_numberLabel, m_nameLabel})
+        label->setTextFormat(Qt::PlainText);
     m_nameLabel->clear();
     showDrawnName(QStringLiteral("......"));
     describe(m_nameLabel, QStringLiteral("Drawn name"));
@@ -300,6 +303,7 @@ void MainWindow::buildControls()
         m_counterLabel->setPalette(pal);
     }
     m_counterLabel->setForegroundRole(QPalette::WindowText);
+    m_counterLabel->setTextFormat(Qt::PlainText);
     m_counterLabel->setGeometry(0, -2, 22, 12);
     describe(m_counterLabel, QStringLiteral("Names in the list"));
 

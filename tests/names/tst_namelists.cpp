@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "fixture.h"
 #include "names/namefolder.h"
@@ -90,6 +91,9 @@ void TestNameLists::failures_data()
     QTest::newRow("girls missing") << "girlname.txt" << "missing" << 53 << "/girlname.txt" << 7;
     QTest::newRow("boys a folder") << "guyname.txt" << "folder" << 75 << "/guyname.txt" << 0;
     QTest::newRow("girls unreadable") << "girlname.txt" << "unreadable" << 70 << "/girlname.txt" << 7;
+    QTest::newRow("boys a pipe that never ends") << "guyname.txt" << "fifo" << 75 << "/guyname.txt" << 0;
+    QTest::newRow("boys a link to a device") << "guyname.txt" << "device" << 75 << "/guyname.txt" << 0;
+    QTest::newRow("girls over 64 MiB") << "girlname.txt" << "huge" << 7 << "/girlname.txt" << 7;
 }
 
 void TestNameLists::failures()
@@ -105,6 +109,13 @@ void TestNameLists::failures()
     QFile::remove(path);
     if (how == QLatin1String("folder")) {
         QVERIFY(QDir().mkdir(path));
+    } else if (how == QLatin1String("fifo")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (how == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (how == QLatin1String("huge")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(kMaxNameFileBytes + 1)); // sparse
     } else if (how == QLatin1String("unreadable")) {
         writeNameFile(path, {"Anna"});
         QFile::setPermissions(path, QFileDevice::WriteOwner);

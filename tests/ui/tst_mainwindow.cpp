@@ -44,6 +44,7 @@ private slots:
     void unreadableNameFileHaltsAtOnce();
     void keysAndClicksShowTheRun();
     void letterAndGenderChoices();
+    void namesAreShownAsTheyStand();
     void labelsDrawInDarkGrey();
     void tabVisitsEachControlOnce_data();
     void tabVisitsEachControlOnce();
@@ -180,6 +181,20 @@ void TestMainWindow::keysAndClicksShowTheRun()
     QCOMPARE(child<QLabel>(&w, "lblNumber")->text(), QStringLiteral("0000"));
     QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("0"));
     QCOMPARE(w.rows()->count(), 0);
+}
+
+void TestMainWindow::namesAreShownAsTheyStand()
+{
+    Folder folder({"<b>Bo</b>", "<img src=\"/dev/zero\">"});
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    w.names()->boys()->choose(0);
+    auto *name = child<QLabel>(&w, "lblSname");
+    QCOMPARE(name->text(), QStringLiteral("<b>Bo</b>"));
+    // Drawn as text, tags and all: as wide as the literal characters.
+    QVERIFY(name->sizeHint().width() >= name->fontMetrics().horizontalAdvance(QStringLiteral("<b>Bo</b>")));
+    w.names()->boys()->choose(1);
+    QVERIFY(name->sizeHint().height() < 100);
 }
 
 void TestMainWindow::letterAndGenderChoices()
