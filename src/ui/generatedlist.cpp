@@ -1,6 +1,7 @@
 #include "ui/generatedlist.h"
 
 #include "output/generatedrows.h"
+#include "ui/elidingdelegate.h"
 
 namespace lullara {
 
@@ -12,6 +13,7 @@ GeneratedList::GeneratedList(QWidget *parent) : QListView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setIconSize(QSize(16, 16));
+    setItemDelegate(new ElidingDelegate(this));
 }
 
 void GeneratedList::setRows(GeneratedRows *rows)

@@ -26,6 +26,7 @@
 #include "shell/executelink.h"
 #include "shell/resources.h"
 #include "ui/clicklabel.h"
+#include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
 #include "ui/statusbar.h"
@@ -488,8 +489,10 @@ void placeDrawnLabel(QLabel *label, int top)
 }
 } // namespace
 
-void MainWindow::showDrawnName(const QString &name)
+void MainWindow::showDrawnName(const QString &fullName)
 {
+    // A name longer than the window is wide shows its beginning.
+    const QString name = ElidingDelegate::fitted(fullName, m_nameLabel->fontMetrics(), width());
     // A run shows each drawn name twice (the tick, then the name box's click).
     if (name == m_nameLabel->text())
         return;

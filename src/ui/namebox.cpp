@@ -1,4 +1,5 @@
 #include "ui/namebox.h"
+#include "ui/elidingdelegate.h"
 
 #include <QApplication>
 #include <QHash>
@@ -27,9 +28,9 @@ namespace {
 // Latin-1 characters that fit the row take this way (every glyph comes from
 // the font itself, so one line looks like any other); other names, and
 // names too long for the row, are drawn by the style.
-class NameDelegate : public QStyledItemDelegate {
+class NameDelegate : public ElidingDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using ElidingDelegate::ElidingDelegate;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -39,7 +40,7 @@ public:
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
         if (text.isEmpty() || !isLatin1(text) || !fits(text, option.fontMetrics, textRect.width())) {
-            QStyledItemDelegate::paint(painter, option, index);
+            ElidingDelegate::paint(painter, option, index);
             return;
         }
 
@@ -84,6 +85,9 @@ private:
     {
         if (text.size() * qsizetype(metrics.maxWidth()) <= width)
             return true;
+        // More characters than pixels never fit; measuring them could take long.
+        if (text.size() > width)
+            return false;
         return metrics.horizontalAdvance(text) <= width;
     }
 
@@ -405,7 +409,11 @@ void NameBox::setList(NameList *list)
     connect(list, &NameList::chosen, this, &NameBox::showChosen);
     // After every load the text field shows the first entry, or nothing.
     connect(list, &QAbstractItemModel::modelReset, this,
-            [this] { m_field->setText(m_list->count() > 0 ? m_list->at(0) : QString()); });
+            [this] {
+                m_field->setText(m_list->count() > 0
+                                     ? ElidingDelegate::fitted(m_list->at(0), m_field->fontMetrics(), m_field->width())
+                                     : QString());
+            });
 }
 
 void NameBox::showChosen(int position)
@@ -420,7 +428,8 @@ void NameBox::showChosen(int position)
     if (m_view->selectionModel()->currentIndex() != index || !m_view->selectionModel()->isSelected(index))
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     m_view->scrollTo(index);
-    m_field->setText(m_list->at(position));
+    // The field shows as much of a very long name as it can hold.
+    m_field->setText(ElidingDelegate::fitted(m_list->at(position), m_field->fontMetrics(), m_field->width()));
 }
 
 QString NameBox::text() const { return m_field->text(); }
