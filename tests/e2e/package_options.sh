@@ -1,51 +1,24 @@
 #!/usr/bin/env bash
 # lullara --help and --version answer on standard output and exit 0 with no
-# display at all (no DISPLAY, no WAYLAND_DISPLAY, no QT_QPA_PLATFORM); any
-# other argument is left alone.
+# display at all, also among other arguments; an answer that cannot be
+# written is a failure.
 # Usage: package_options.sh PROGRAM VERSION
-set -euo pipefail
-program=$1
-version=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
-[ -x "$program" ] || fail "no program at $program (build the target lullara first)"
+source "$(dirname "$0")/lib.sh"
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/lullara-options.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
-nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$tmp" XDG_RUNTIME_DIR="$tmp")
-
-# run ARGS... : runs the program without a display; sets status, out and err.
+# run ARGS... : the first line the program answers; fails on a status or error text.
 run() {
-  status=0
-  timeout 20 "${nodisplay[@]}" "$program" "$@" >"$tmp/out" 2>"$tmp/err" || status=$?
-  out=$(cat "$tmp/out")
-  err=$(cat "$tmp/err")
+  HOME=$tmp XDG_RUNTIME_DIR=$tmp nodisplay timeout 20 "$program" "$@" >"$tmp/out" 2>"$tmp/err" || fail "$* exited with $?: $(cat "$tmp/err")"
+  [ ! -s "$tmp/err" ] || fail "$* wrote to standard error: $(cat "$tmp/err")"
+  sed -n 1p "$tmp/out"
 }
-
-run --version
-[ "$status" -eq 0 ] || fail "--version exited with $status: $err"
-[ -z "$err" ] || fail "--version wrote to standard error: $err"
-[ "$(head -n 1 <<<"$out")" = "Lullara $version" ] || fail "--version printed \"$(head -n 1 <<<"$out")\", not \"Lullara $version\""
-grep -q 'GPL-3.0-or-later' <<<"$out" || fail "--version does not name the licence"
-echo "--version: $(head -n 1 <<<"$out")"
-
-run --help
-[ "$status" -eq 0 ] || fail "--help exited with $status: $err"
-[ -z "$err" ] || fail "--help wrote to standard error: $err"
-head -n 1 <<<"$out" | grep -q '^Usage: lullara' || fail "--help does not start with the usage line: $(head -n 1 <<<"$out")"
-for opt in --help --version; do
-  grep -Eq "^ +$opt " <<<"$out" || fail "--help does not describe $opt"
-done
-echo "--help: $(wc -l <<<"$out") lines"
-
-# Among other arguments, the option still answers.
-run -x --version extra
-[ "$status" -eq 0 ] && [ "$(head -n 1 <<<"$out")" = "Lullara $version" ] ||
-  fail "--version after another argument gave $status: $(head -n 1 <<<"$out")"
-
-# An answer that cannot be written is a failure.
+program=$1
+[ "$(run --version)" = "Lullara $2" ] || fail "--version printed \"$(run --version)\", not \"Lullara $2\""
+grep -q 'GPL-3.0-or-later' "$tmp/out" || fail "--version does not name the licence"
+[ "$(run -x --version extra)" = "Lullara $2" ] || fail "--version after another argument did not answer"
+[[ "$(run --help)" == "Usage: lullara"* ]] || fail "--help does not start with the usage line"
+for opt in --help --version; do grep -Eq "^ +$opt " "$tmp/out" || fail "--help does not describe $opt"; done
 if [ -w /dev/full ]; then
-  status=0
-  "${nodisplay[@]}" "$program" --version >/dev/full 2>/dev/null || status=$?
-  [ "$status" -ne 0 ] || fail "--version into a full device exited 0"
+  ! nodisplay "$program" --version >/dev/full 2>/dev/null || fail "--version into a full device exited 0"
 fi
-
-echo "passed"
+log passed

@@ -12,9 +12,7 @@
 # touched. Where this cannot be done the test is skipped (exit code 77).
 source "$(dirname "$0")/lib.sh"
 e2e_init print_pdf "$1" "$2"
-for t in cupsd lpadmin lpstat pdftotext; do
-  command -v $t >/dev/null || skip "$t is not installed (packages cups, cups-client, poppler-utils)"
-done
+for t in cupsd lpadmin lpstat pdftotext; do command -v $t >/dev/null || skip "no $t (packages cups, cups-client, poppler-utils)"; done
 PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -x /usr/lib/cups/backend/cups-pdf ] && [ -f $PPD ] || skip "no cups-pdf driver (package printer-driver-cups-pdf)"
 [ "$(id -u)" -eq 0 ] || skip "the cups-pdf backend works only for a root scheduler"
@@ -27,31 +25,11 @@ done
 C=$E2E_TMP/cups
 mkdir -p "$C/pdf" "$C/pdfspool"
 chmod 711 "$E2E_TMP"   # the filters run as the user lp and read the spool here
-cat >"$C/cups-files.conf" <<EOC
-ServerRoot $C
-RequestRoot $C/spool
-CacheDir $C/cache
-StateDir $C/state
-Printcap $C/printcap
-ErrorLog $OUT/cupsd_error_log
-AccessLog $OUT/cupsd_access_log
-PageLog $OUT/cupsd_page_log
-EOC
-cat >"$C/cupsd.conf" <<EOC
-Listen $C/socket
-Browsing No
-WebInterface No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-EOC
+printf '%s\n' "ServerRoot $C" "RequestRoot $C/spool" "CacheDir $C/cache" "StateDir $C/state" "Printcap $C/printcap" \
+  "ErrorLog $OUT/cupsd_error_log" "AccessLog $OUT/cupsd_access_log" "PageLog $OUT/cupsd_page_log" >"$C/cups-files.conf"
+printf '%s\n' "Listen $C/socket" "Browsing No" "WebInterface No" "DefaultAuthType None" \
+  "<Location />" "Order allow,deny" "Allow all" "</Location>" \
+  "<Policy default>" "<Limit All>" "Order deny,allow" "</Limit>" "</Policy>" >"$C/cupsd.conf"
 INSTANCE=lullarae2e$$
 on_exit "rm -f /etc/cups/cups-pdf-$INSTANCE.conf"
 printf '%s\n' "Out $C/pdf" "AnonDirName $C/pdf" "Spool $C/pdfspool" "GSTmp $C/pdfspool" "Log $OUT" "Grp lp" \
@@ -75,20 +53,17 @@ wait_rows "$W" 3 30 "$OUT/clip.txt"
 mapfile -t NAMES < <(tr -d '\r' <"$OUT/clip.txt")
 keys "$W" alt+p
 pdf_ready() {
-  ! window_gone '^Lullara$' && { shot print-error; fail "the program showed a box instead of printing"; }
+  ! window_gone '^Lullara$' && fail "the program showed a box instead of printing"
   pdf=$(find "$C/pdf" -name '*.pdf' -size +0)
   [ -n "$pdf" ] && [ -z "$(lpstat -o)" ]   # the job has left the queue: the file is complete
 }
 wait_for 60 pdf_ready || fail "no PDF in the cups-pdf folder within 60 s ($(lpstat -W all -o))"
-cp "$pdf" "$OUT/"
 pdftotext -layout "$pdf" "$OUT/printout.txt" || fail "pdftotext could not read $pdf"
 
 mapfile -t got < <(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' "$OUT/printout.txt" | grep -v '^$')
 expected=("============[ Lullara ]============" "${NAMES[@]}" "3 names" "Created with Lullara v.2.0")
-[ "$(printf '%s\n' "${got[@]:0:6}")" = "$(printf '%s\n' "${expected[@]}")" ] ||
+[ "$(printf '%s\n' "${got[@]:0:6}")" = "$(printf '%s\n' "${expected[@]}")" ] && [ ${#got[@]} -eq 7 ] ||
   fail "the printout's lines are not the heading, the names, the count and the version in order; see printout.txt"
-[ ${#got[@]} -eq 7 ] || fail "the printout has ${#got[@]} lines of text, expected 7"
 [[ "${got[6]}" == *"$(date +%Y)"* || "${got[6]}" == *"$(date +%y)"* ]] || fail "the printout does not end with the date (\"${got[6]}\")"
-
 close_by_wm "$W"
 log passed
