@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -665,6 +666,18 @@ void MainWindow::storeSettings()
     }
     settings->endGroup();
     settings->sync();
+    if (settings->status() != QSettings::NoError) {
+        // Said once, on closing: the choices of this run are lost.
+        m_services.dialogs->message(
+            this, QStringLiteral("Lullara"),
+            QStringLiteral("The settings could not be stored:\r\n") + QDir::toNativeSeparators(settings->fileName())
+                + QStringLiteral("\r\n\r\n")
+                + (settings->status() == QSettings::AccessError
+                       ? QStringLiteral("The file or its folder cannot be written.")
+                       : QStringLiteral("The file is not in a form that can be read."))
+                + QStringLiteral("\r\nThe choices of this session are not remembered."),
+            MsgButtons::Ok, MsgIcon::Exclamation);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

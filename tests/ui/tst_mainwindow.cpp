@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +129,20 @@ void TestMainWindow::storesChoicesOnClose()
     QCOMPARE(s.value(QStringLiteral("optSel")).toString(), QStringLiteral("10")); // kept from before
     QCOMPARE(s.value(QStringLiteral("Left")).toString(), QStringLiteral("600"));
     QCOMPARE(s.value(QStringLiteral("Top")).toString(), QStringLiteral("900"));
+    QVERIFY(folder.fakes.dialogs.messages.isEmpty());
+
+    // A store that cannot be written is reported once, naming the file.
+    const QString settingsFolder = QFileInfo(Folder::settingsFile()).absolutePath();
+    QVERIFY(QDir(settingsFolder).removeRecursively());
+    QVERIFY(QFile(settingsFolder).open(QIODevice::WriteOnly)); // a file where the folder belongs
+    {
+        MainWindow w(folder.fakes.services(), folder.path());
+        QVERIFY(w.load());
+        w.close();
+    }
+    QFile::remove(settingsFolder);
+    QCOMPARE(folder.fakes.dialogs.messages.size(), 1);
+    QVERIFY(folder.fakes.dialogs.messages.first().text.contains(Folder::settingsFile()));
 }
 
 void TestMainWindow::unreadableNameFileHaltsAtOnce()
