@@ -27,7 +27,6 @@ private slots:
     void position();
     void everyPositionButTheFirst_data();
     void everyPositionButTheFirst();
-    void everyListSizeNearOne();
     void seededValues();
     void valuesSpreadEvenly_data();
     void valuesSpreadEvenly();
@@ -108,19 +107,6 @@ void TestDraw::everyPositionButTheFirst()
             QFAIL(qPrintable(QStringLiteral("position %1 never drawn").arg(k)));
 }
 
-void TestDraw::everyListSizeNearOne()
-{
-    // Every list size a name box can hold, with the largest values of r.
-    float r = kLargestBelowOne;
-    for (int i = 0; i < 4; ++i, r = std::nextafter(r, 0.0f)) {
-        for (int c = 2; c <= 32767; ++c) {
-            const int k = drawPosition(c, r);
-            if (k < 1 || k > c - 1)
-                QFAIL(qPrintable(QStringLiteral("count %1 gave %2").arg(c).arg(k)));
-        }
-    }
-}
-
 void TestDraw::seededValues()
 {
     // The reference SplitMix64 seeded with 0: each call adds the golden gamma.
@@ -132,7 +118,7 @@ void TestDraw::seededValues()
     // A value depends only on the time stamp and the draw count; with the
     // clock standing still, successive draws still differ.
     const std::uint64_t sameTime = 1700000000123456789ull;
-    LotteryRandom a, b, c;
+    LotteryRandom a, b;
     QSet<float> distinct;
     for (int i = 0; i < 1000; ++i) {
         const float r = a.nextFromSeed(sameTime);
@@ -140,8 +126,6 @@ void TestDraw::seededValues()
         distinct.insert(r);
     }
     QVERIFY2(distinct.size() >= 990, qPrintable(QString::number(distinct.size())));
-    LotteryRandom first;
-    QVERIFY(c.nextFromSeed(sameTime + 1) != first.nextFromSeed(sameTime));
 }
 
 void TestDraw::valuesSpreadEvenly_data()

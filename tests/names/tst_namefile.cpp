@@ -1,5 +1,5 @@
-// The name list files: parsing bytes, the letter filter, reading from disk
-// with its failure numbers, and the fuzzing seed corpus replayed.
+// The name list files: parsing bytes, the letter filter, and reading from
+// disk with its failure numbers.
 
 #include "names/namefile.h"
 
@@ -20,11 +20,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QString corpusDir()
-{
-    return QStringLiteral(LULLARA_TEST_DATA_DIR "/../../bench/fuzz/corpus");
-}
-
 } // namespace
 
 class TestNameFile : public QObject {
@@ -38,8 +33,6 @@ private slots:
     void read_data();
     void read();
     void paths();
-    void corpus_data();
-    void corpus();
 };
 
 void TestNameFile::parse_data()
@@ -171,37 +164,6 @@ void TestNameFile::paths()
     QCOMPARE(nameFilePath("prog", kBoysFile), "prog" + sep + "guyname.txt");
     QCOMPARE(nameFilePath("prog" + sep, kGirlsFile), "prog" + sep + sep + "girlname.txt"); // no check
     QCOMPARE(displayFileName(kGirlsFile), sep + "girlname.txt");
-}
-
-void TestNameFile::corpus_data()
-{
-    QTest::addColumn<QString>("file");
-    const QStringList files = QDir(corpusDir()).entryList(QDir::Files, QDir::Name);
-    QVERIFY2(files.size() >= 20, qPrintable(corpusDir())); // a wrong path would pass on nothing
-    for (const QString &name : files)
-        QTest::newRow(qPrintable(name)) << QDir(corpusDir()).filePath(name);
-}
-
-void TestNameFile::corpus()
-{
-    // What must hold for any file: damaged files never make names that span
-    // lines or are comments, and the names survive being written back.
-    QFETCH(QString, file);
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
-    const QStringList names = parseNameFile(bytes);
-
-    QVERIFY(names.size() <= bytes.count('\r') + bytes.count('\n') + 1);
-    QByteArray written("\xEF\xBB\xBF"); // so that a name starting with U+FEFF survives
-    for (const QString &name : names) {
-        QVERIFY2(!name.contains('\r') && !name.contains('\n') && !name.startsWith('#'), qPrintable(name.left(40)));
-        written += name.toUtf8() + "\r\n";
-    }
-    QCOMPARE(parseNameFile(written), names);
-    const auto fromDisk = readNameFile(file);
-    QVERIFY(std::holds_alternative<QStringList>(fromDisk));
-    QCOMPARE(std::get<QStringList>(fromDisk), names);
 }
 
 QTEST_GUILESS_MAIN(TestNameFile)

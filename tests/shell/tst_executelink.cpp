@@ -44,7 +44,6 @@ private slots:
     void cleanup() { drainPointers(); }
     void executeLink_data();
     void executeLink();
-    void lateAnswerAfterTheParentIsGone();
     void dragWindowMovesTheGivenWindow();
 };
 
@@ -54,25 +53,29 @@ void TestExecuteLink::executeLink_data()
     QTest::addColumn<int>("code");          // -1: the shell succeeds
     QTest::addColumn<bool>("later");        // the shell answers after ExecuteLink returned
     QTest::addColumn<bool>("outerPointer"); // someone else's pointer is in force meanwhile
+    QTest::addColumn<bool>("parentGone");   // the parent window is closed before a late answer
     QTest::addColumn<QString>("box");       // the failure box's text; empty: no box
 
     const QString mail = QStringLiteral("mailto:?Body=Choosen Names :\r\n :  Anna & Ben?\r\n&Subject=:: Lullara :");
-    QTest::newRow("web site") << kMakerWebSite << -1 << false << false << "";
-    QTest::newRow("mail link, handed over unchanged") << mail << -1 << false << false << "";
-    QTest::newRow("web site, no program")
-        << kMakerWebSite << 3 << false << false << "error Opening Link to https://www.quorvel.example.org/\r\n\r\n3";
-    QTest::newRow("file path, system error code") << "C:\\names\\list.htm" << 1155 << false << false
-                                                  << "error Opening Link to C:\\names\\list.htm\r\n\r\n1155";
-    QTest::newRow("code zero") << "x:y" << 0 << false << false << "error Opening Link to x:y\r\n\r\n0";
-    QTest::newRow("mail link with line breaks") << mail << 127 << false << false
-                                                << "error Opening Link to " + mail + "\r\n\r\n127";
-    QTest::newRow("late success") << kMakerWebSite << -1 << true << false << "";
-    QTest::newRow("late failure")
-        << kMakerWebSite << 4 << true << false << "error Opening Link to https://www.quorvel.example.org/\r\n\r\n4";
-    QTest::newRow("outer pointer, success") << kMakerWebSite << -1 << false << true << "";
-    QTest::newRow("outer pointer, failure") << "x:y" << 5 << false << true << "error Opening Link to x:y\r\n\r\n5";
-    QTest::newRow("outer pointer, late success") << kMakerWebSite << -1 << true << true << "";
-    QTest::newRow("outer pointer, late failure") << "x:y" << 5 << true << true << "error Opening Link to x:y\r\n\r\n5";
+    const QString site = kMakerWebSite;
+    auto row = [](const char *name, const QString &link, int code, bool later, bool outer, bool gone, const QString &box) {
+        QTest::newRow(name) << link << code << later << outer << gone << box;
+    };
+    row("web site", site, -1, false, false, false, "");
+    row("mail link, handed over unchanged", mail, -1, false, false, false, "");
+    row("web site, no program", site, 3, false, false, false,
+        "error Opening Link to https://www.quorvel.example.org/\r\n\r\n3");
+    row("file path, system error code", "C:\\names\\list.htm", 1155, false, false, false,
+        "error Opening Link to C:\\names\\list.htm\r\n\r\n1155");
+    row("code zero", "x:y", 0, false, false, false, "error Opening Link to x:y\r\n\r\n0");
+    row("mail link with line breaks", mail, 127, false, false, false, "error Opening Link to " + mail + "\r\n\r\n127");
+    row("late success", site, -1, true, false, false, "");
+    row("late failure", site, 4, true, false, false, "error Opening Link to https://www.quorvel.example.org/\r\n\r\n4");
+    row("late failure, parent gone", "x:y", 9, true, false, true, "error Opening Link to x:y\r\n\r\n9");
+    row("outer pointer, success", site, -1, false, true, false, "");
+    row("outer pointer, failure", "x:y", 5, false, true, false, "error Opening Link to x:y\r\n\r\n5");
+    row("outer pointer, late success", site, -1, true, true, false, "");
+    row("outer pointer, late failure", "x:y", 5, true, true, false, "error Opening Link to x:y\r\n\r\n5");
 }
 
 void TestExecuteLink::executeLink()
@@ -81,6 +84,7 @@ void TestExecuteLink::executeLink()
     QFETCH(int, code);
     QFETCH(bool, later);
     QFETCH(bool, outerPointer);
+    QFETCH(bool, parentGone);
     QFETCH(QString, box);
 
     FakeServices fake;
@@ -98,9 +102,9 @@ void TestExecuteLink::executeLink()
     const QList<Qt::CursorShape> outside = outerPointer ? QList{Qt::CrossCursor} : QList<Qt::CursorShape>{};
     if (outerPointer)
         QGuiApplication::setOverrideCursor(Qt::CrossCursor);
-    QWidget parent;
+    auto parent = std::make_unique<QWidget>();
 
-    ExecuteLink(services, &parent, link);
+    ExecuteLink(services, parent.get(), link);
     if (later) {
         // Not busy while waiting for the desktop, and nothing shown yet.
         QVERIFY(fake.dialogs.messages.isEmpty());
@@ -108,6 +112,8 @@ void TestExecuteLink::executeLink()
         if (outerPointer)
             QGuiApplication::setOverrideCursor(Qt::CrossCursor);
         QCOMPARE(shell.pending.size(), 1);
+        if (parentGone)
+            parent.reset();
         shell.pending.takeFirst()(shell.linkResult);
     }
 
@@ -124,22 +130,8 @@ void TestExecuteLink::executeLink()
     QCOMPARE(shown.text, box);
     QCOMPARE(shown.buttons, MsgButtons::Ok);
     QCOMPARE(shown.icon, MsgIcon::None);
-    QCOMPARE(shown.parent, &parent);
+    QCOMPARE(shown.parent, parent.get()); // never a dangling parent
     QCOMPARE(pointersDuringBox, outside); // the normal pointer while the box is open
-}
-
-void TestExecuteLink::lateAnswerAfterTheParentIsGone()
-{
-    FakeServices fake;
-    fake.shell.answerLater = true;
-    auto *parent = new QWidget;
-
-    ExecuteLink(fake.services(), parent, kMakerWebSite);
-    delete parent;
-    fake.shell.pending.takeFirst()(OpenResult{false, 9});
-
-    QCOMPARE(fake.dialogs.messages.size(), 1);
-    QCOMPARE(fake.dialogs.messages.first().parent, nullptr); // never a dangling parent
 }
 
 void TestExecuteLink::dragWindowMovesTheGivenWindow()
