@@ -1,147 +1,66 @@
-// ExecuteLink and DragWindow against the desktop doubles: the failure box,
-// the busy pointer's balance, late answers and a parent that is gone.
+// ExecuteLink against the desktop doubles: the failure box and the busy pointer.
 
 #include "fakes.h"
 #include "shell/executelink.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <QtTest>
 
 using namespace lullara;
 using namespace lullara::test;
 
-namespace {
+// The innermost override pointer, the arrow if none.
+static Qt::CursorShape pointer() { return qGuiApp->overrideCursor() ? qGuiApp->overrideCursor()->shape() : Qt::ArrowCursor; }
 
-// The override pointers in force, innermost first; all of them are popped.
-QList<Qt::CursorShape> drainPointers()
-{
-    QList<Qt::CursorShape> shapes;
-    while (const QCursor *cursor = QGuiApplication::overrideCursor()) {
-        shapes << cursor->shape();
-        QGuiApplication::restoreOverrideCursor();
-    }
-    return shapes;
-}
-
-// Records whether the busy pointer shows while the shell is asked.
-struct ProbeShell : FakeShell {
-    bool busyWhenAsked = false;
-    void openLink(const QString &link, std::function<void(OpenResult)> done) override
-    {
-        const QCursor *cursor = QGuiApplication::overrideCursor();
-        busyWhenAsked = cursor && cursor->shape() == Qt::WaitCursor;
-        FakeShell::openLink(link, std::move(done));
-    }
+struct ProbeShell : FakeShell { // records the pointer while the desktop is asked
+    Qt::CursorShape whenAsked = Qt::BlankCursor;
+    void openLink(const QString &l, std::function<void(OpenResult)> done) override
+    { whenAsked = pointer(); FakeShell::openLink(l, std::move(done)); }
 };
 
-} // namespace
+// The link handed over, the box and the pointers, for one answer of the desktop.
+static void check(const QString &link, int code, bool later)
+{
+    FakeServices fake;
+    ProbeShell shell;
+    shell.linkResult = OpenResult{code < 0, code};
+    shell.answerLater = later;
+    Qt::CursorShape duringBox = Qt::BlankCursor;
+    fake.dialogs.onMessage = [&](const ShownMessage &) { duringBox = pointer(); };
+    QGuiApplication::setOverrideCursor(Qt::CrossCursor); // someone else's pointer, to stay as it was
+    auto parent = std::make_unique<QWidget>();
+
+    ExecuteLink(Services{&fake.dialogs, &shell}, parent.get(), link);
+    QCOMPARE(shell.whenAsked, Qt::WaitCursor);
+    QCOMPARE(pointer(), Qt::CrossCursor); // not busy while the desktop has not answered yet
+    if (later) {
+        parent.reset();
+        shell.pending.takeFirst()(shell.linkResult);
+    }
+    QGuiApplication::restoreOverrideCursor(); // exactly what ExecuteLink set was taken back:
+    QCOMPARE(pointer(), Qt::ArrowCursor);
+    QCOMPARE(shell.links, QStringList{link});
+    QCOMPARE(fake.dialogs.messages.size(), code >= 0 ? 1 : 0);
+    for (const ShownMessage &shown : fake.dialogs.messages)
+        QCOMPARE(std::tuple(shown.title, shown.text, shown.buttons, shown.icon, shown.parent, duringBox),
+                 std::tuple(QStringLiteral("ExecuteLink"), "error Opening Link to " + link + "\r\n\r\n" + QString::number(code),
+                            MsgButtons::Ok, MsgIcon::None, parent.get(), Qt::CrossCursor));
+}
 
 class TestExecuteLink : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { drainPointers(); }
-    void executeLink_data();
-    void executeLink();
-    void dragWindowMovesTheGivenWindow();
+    void executeLink()
+    {
+        const QString mail = QStringLiteral("mailto:?Body=Choosen Names :\r\n :  Anna & Ben?\r\n&Subject=:: Lullara :");
+        // The link, the desktop's error code (-1: success) and whether it answers only after ExecuteLink
+        // returned and the parent is gone.
+        for (const auto &[link, code, later] : {std::tuple{mail, -1, false}, {mail, 127, false},
+                                                {kMakerWebSite, -1, true}, {QStringLiteral("C:\\names\\list.htm"), 0, true}})
+            check(link, code, later);
+    }
+
 };
-
-void TestExecuteLink::executeLink_data()
-{
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<int>("code");          // -1: the shell succeeds
-    QTest::addColumn<bool>("later");        // the shell answers after ExecuteLink returned
-    QTest::addColumn<bool>("outerPointer"); // someone else's pointer is in force meanwhile
-    QTest::addColumn<bool>("parentGone");   // the parent window is closed before a late answer
-    QTest::addColumn<QString>("box");       // the failure box's text; empty: no box
-
-    const QString mail = QStringLiteral("mailto:?Body=Choosen Names :\r\n :  Anna & Ben?\r\n&Subject=:: Lullara :");
-    const QString site = kMakerWebSite;
-    auto row = [](const char *name, const QString &link, int code, bool later, bool outer, bool gone, const QString &box) {
-        QTest::newRow(name) << link << code << later << outer << gone << box;
-    };
-    row("web site", site, -1, false, false, false, "");
-    row("mail link, handed over unchanged", mail, -1, false, false, false, "");
-    row("web site, no program", site, 3, false, false, false,
-        "error Opening Link to https://www.quorvel.example.org/\r\n\r\n3");
-    row("file path, system error code", "C:\\names\\list.htm", 1155, false, false, false,
-        "error Opening Link to C:\\names\\list.htm\r\n\r\n1155");
-    row("code zero", "x:y", 0, false, false, false, "error Opening Link to x:y\r\n\r\n0");
-    row("mail link with line breaks", mail, 127, false, false, false, "error Opening Link to " + mail + "\r\n\r\n127");
-    row("late success", site, -1, true, false, false, "");
-    row("late failure", site, 4, true, false, false, "error Opening Link to https://www.quorvel.example.org/\r\n\r\n4");
-    row("late failure, parent gone", "x:y", 9, true, false, true, "error Opening Link to x:y\r\n\r\n9");
-    row("outer pointer, success", site, -1, false, true, false, "");
-    row("outer pointer, failure", "x:y", 5, false, true, false, "error Opening Link to x:y\r\n\r\n5");
-    row("outer pointer, late success", site, -1, true, true, false, "");
-    row("outer pointer, late failure", "x:y", 5, true, true, false, "error Opening Link to x:y\r\n\r\n5");
-}
-
-void TestExecuteLink::executeLink()
-{
-    QFETCH(QString, link);
-    QFETCH(int, code);
-    QFETCH(bool, later);
-    QFETCH(bool, outerPointer);
-    QFETCH(bool, parentGone);
-    QFETCH(QString, box);
-
-    FakeServices fake;
-    ProbeShell shell;
-    shell.linkResult = OpenResult{code < 0, code};
-    shell.answerLater = later;
-    Services services = fake.services();
-    services.shell = &shell;
-    QList<Qt::CursorShape> pointersDuringBox{Qt::BlankCursor};
-    fake.dialogs.onMessage = [&](const ShownMessage &) {
-        pointersDuringBox = drainPointers();
-        for (auto i = pointersDuringBox.size() - 1; i >= 0; --i) // put back as found
-            QGuiApplication::setOverrideCursor(pointersDuringBox[i]);
-    };
-    const QList<Qt::CursorShape> outside = outerPointer ? QList{Qt::CrossCursor} : QList<Qt::CursorShape>{};
-    if (outerPointer)
-        QGuiApplication::setOverrideCursor(Qt::CrossCursor);
-    auto parent = std::make_unique<QWidget>();
-
-    ExecuteLink(services, parent.get(), link);
-    if (later) {
-        // Not busy while waiting for the desktop, and nothing shown yet.
-        QVERIFY(fake.dialogs.messages.isEmpty());
-        QCOMPARE(drainPointers(), outside);
-        if (outerPointer)
-            QGuiApplication::setOverrideCursor(Qt::CrossCursor);
-        QCOMPARE(shell.pending.size(), 1);
-        if (parentGone)
-            parent.reset();
-        shell.pending.takeFirst()(shell.linkResult);
-    }
-
-    QVERIFY(shell.busyWhenAsked);
-    QCOMPARE(shell.links, QStringList{link});
-    QCOMPARE(drainPointers(), outside); // exactly what ExecuteLink set is taken back
-    if (box.isEmpty()) {
-        QVERIFY(fake.dialogs.messages.isEmpty());
-        return;
-    }
-    QCOMPARE(fake.dialogs.messages.size(), 1);
-    const ShownMessage &shown = fake.dialogs.messages.first();
-    QCOMPARE(shown.title, QStringLiteral("ExecuteLink"));
-    QCOMPARE(shown.text, box);
-    QCOMPARE(shown.buttons, MsgButtons::Ok);
-    QCOMPARE(shown.icon, MsgIcon::None);
-    QCOMPARE(shown.parent, parent.get()); // never a dangling parent
-    QCOMPARE(pointersDuringBox, outside); // the normal pointer while the box is open
-}
-
-void TestExecuteLink::dragWindowMovesTheGivenWindow()
-{
-    FakeServices fake;
-    QWidget window;
-    DragWindow(fake.services(), &window);
-    QCOMPARE(fake.shell.moved, QList<QWidget *>{&window});
-    QVERIFY(fake.shell.links.isEmpty());
-}
 
 QTEST_MAIN(TestExecuteLink)
 #include "tst_executelink.moc"
