@@ -1,5 +1,5 @@
 // The name list files: parsing bytes, and reading from disk with its failure
-// numbers. (bench/fuzz checks the parser's promises on any bytes.)
+// numbers, and the fuzzer's seed corpus (bench/fuzz) replayed.
 
 #include "names/namefile.h"
 
@@ -31,6 +31,7 @@ private slots:
     void parse();
     void read_data();
     void read();
+    void corpusKeepsTheParsersPromises();
 };
 
 void TestNameFile::parse_data()
@@ -114,6 +115,19 @@ void TestNameFile::read()
         QCOMPARE(QStringList{QStringLiteral("error %1: %2").arg(error->number).arg(error->description)}, expected);
     else
         QCOMPARE(std::get<QStringList>(result), expected);
+}
+
+void TestNameFile::corpusKeepsTheParsersPromises()
+{
+    const QDir corpus(QStringLiteral(LULLARA_TEST_DATA_DIR "/../../bench/fuzz/corpus"));
+    const QStringList files = corpus.entryList(QDir::Files);
+    QVERIFY(files.size() > 20);
+    for (const QString &name : files) {
+        QFile f(corpus.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        for (const QString &entry : parseNameFile(f.readAll()))
+            QVERIFY2(!entry.contains(u'\r') && !entry.contains(u'\n') && !entry.startsWith(u'#'), qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNameFile)
