@@ -124,6 +124,7 @@ TOTAL=0
 NA=0
 BROKEN=0
 TESTS_CATCHING=""
+SOLE_CATCHERS=""
 : >"$LOGS/functions.txt"
 for id in $IDS; do
     t=$(date +%s)
@@ -161,6 +162,7 @@ for id in $IDS; do
     if [ -n "$catchers" ]; then
         CAUGHT=$((CAUGHT + 1))
         TESTS_CATCHING+=" $catchers"
+        [[ "$catchers" == *" "* ]] || SOLE_CATCHERS+=" $catchers"
     else
         catchers="MISSED"
     fi
@@ -185,9 +187,12 @@ done
     [ -n "$extra" ] && echo "not counted: $extra"
     if [ -n "$TESTS_CATCHING" ]; then
         echo
-        echo "catches per test program:"
+        echo "catches per test program (and how many of them it caught alone):"
         tr ' ' '\n' <<<"$TESTS_CATCHING" | sed '/^$/d' | sort | uniq -c | sort -k1,1nr -k2 |
-            awk '{ printf "  %3d  %s\n", $1, $2 }'
+            while read -r n test; do
+                alone=$(tr ' ' '\n' <<<"$SOLE_CATCHERS" | grep -cxF -- "$test" || true)
+                printf '  %3d  %-24s %s\n' "$n" "$test" "$([ "$alone" -gt 0 ] && echo "($alone alone)")" | sed 's/ *$//'
+            done
         never=""
         for target in "${TARGETS[@]}"; do
             grep -qw -- "$target" <<<"$TESTS_CATCHING" || never+=" $target"
@@ -199,6 +204,6 @@ done
             "$(wc -l <"$LOGS/all-functions.txt")"
     fi
     echo
-    echo "failing test functions per mutant: $LOGS/functions.txt"
+    echo "failing test functions per mutant: $BUILD/mutants/functions.txt"
 } | tee "$LOGS/table.txt"
 log "mutation trial took $(elapsed "$START")"
