@@ -16,6 +16,24 @@ namespace {
 QString decodeNameFile(const QByteArray &bytes)
 {
     QByteArrayView view(bytes);
+    // A file that starts with the byte-order mark of UTF-32 or UTF-16 is read
+    // in that encoding (UTF-32 first: its little-endian mark begins with
+    // UTF-16's). Its mark is dropped, a second one is part of the first name.
+    static const struct {
+        QByteArrayView mark;
+        QStringConverter::Encoding encoding;
+    } wide[] = {
+        {QByteArrayView("\xFF\xFE\x00\x00", 4), QStringConverter::Utf32LE},
+        {QByteArrayView("\x00\x00\xFE\xFF", 4), QStringConverter::Utf32BE},
+        {QByteArrayView("\xFF\xFE", 2), QStringConverter::Utf16LE},
+        {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE},
+    };
+    for (const auto &w : wide) {
+        if (view.startsWith(w.mark)) {
+            QStringDecoder decoder(w.encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+            return decoder.decode(view.sliced(w.mark.size()));
+        }
+    }
     static const char bom[] = "\xEF\xBB\xBF";
     if (view.startsWith(QByteArrayView(bom, 3)))
         view = view.sliced(3);

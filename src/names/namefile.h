@@ -7,7 +7,9 @@
 // one name exactly as read (no trimming, duplicates kept, empty lines are empty
 // names). Text is UTF-8 (a leading byte-order mark is skipped); bytes that are
 // not valid UTF-8 make the whole file read as Latin-1 (the byte-order mark is
-// still skipped then). A NUL character is kept as part of its name.
+// still skipped then). A file that begins with the byte-order mark of UTF-16
+// or UTF-32 (either byte order) is read in that encoding. A NUL character is
+// kept as part of its name.
 
 #include <QByteArray>
 #include <QChar>

@@ -64,6 +64,12 @@ void TestNameFile::parse_data()
     row("byte-order mark, then Latin-1", "\xEF\xBB\xBFZo\xEB", {kZoe});
     row("second byte-order mark is part of the name", "\xEF\xBB\xBF\xEF\xBB\xBF" "Anna",
         {QStringLiteral("\ufeffAnna")});
+    const QString text = QStringLiteral("Zo\u00eb\r\n#x\r\nAnna");
+    auto wide = [&](QStringConverter::Encoding e) { return QStringEncoder(e, QStringConverter::Flag::WriteBom).encode(text); };
+    row("UTF-16 LE by its mark", wide(QStringConverter::Utf16LE), {kZoe, "Anna"});
+    row("UTF-16 BE by its mark", wide(QStringConverter::Utf16BE), {kZoe, "Anna"});
+    row("UTF-32 LE by its mark", wide(QStringConverter::Utf32LE), {kZoe, "Anna"});
+    row("UTF-32 BE by its mark", wide(QStringConverter::Utf32BE), {kZoe, "Anna"});
     const QString nul(QChar(0));
     row("NUL bytes kept", QByteArray("An\0na\r\n\0\r\nBen\0", 14), {"An" + nul + "na", nul, "Ben" + nul});
 }
