@@ -15,6 +15,8 @@ namespace lullara {
 namespace {
 const QString kAppTitle = QStringLiteral("Lullara");
 constexpr int kHtmlFilter = 3;
+// The longest mail link that mail programs take across the board.
+constexpr int kMaxMailtoLength = 2000;
 
 QStringList saveFilters()
 {
@@ -172,8 +174,20 @@ void OutputCommands::email()
         return;
     }
     const QString body = mailBody(m_rows->texts());
+    const QString link = mailtoLink(body);
+    if (link.size() > kMaxMailtoLength) {
+        // Mail programs take links of about 2,000 characters; a longer one
+        // would be cut or refused.
+        message(kAppTitle,
+                QStringLiteral("The list is too long to hand to the mail program (%1 characters; mail programs "
+                               "take about %2).\r\nUse Copy All, then paste the names into a new mail.")
+                    .arg(link.size())
+                    .arg(kMaxMailtoLength),
+                MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
     emit mailBodyWritten(body);
-    ExecuteLink(m_services, m_dialogParent, mailtoLink(body));
+    ExecuteLink(m_services, m_dialogParent, link);
 }
 
 void OutputCommands::copy(const QStringList &names)

@@ -45,8 +45,10 @@ void ExecuteLink(const Services &services, QWidget *parent, const QString &link)
         busy->restore();
         if (result.ok || !dialogs)
             return;
+        // A long link is cut short, so the box and its button stay on screen.
+        const QString shown = link.size() > 300 ? link.left(300) + QStringLiteral("...") : link;
         dialogs->message(owner.data(), QStringLiteral("ExecuteLink"),
-                         QStringLiteral("error Opening Link to ") + link
+                         QStringLiteral("error Opening Link to ") + shown
                              + QStringLiteral("\r\n\r\n") + QString::number(result.errorCode),
                          MsgButtons::Ok, MsgIcon::None);
     });
