@@ -56,9 +56,9 @@ private slots:
         QTest::addColumn<bool>("boys");
         QTest::addColumn<QStringList>("mustContain");
         QTest::addColumn<QStringList>("mustNotContain");
-        QTest::newRow("all, text") << false << 2 << true << QStringList{"Anna\r\n", "<b>&\r\n", "Zoe\r\n", "3"}
+        QTest::newRow("all, text") << false << 2 << true << QStringList{"Anna\r\n", "<b>&\r\n", "Zoe\r\n", "\n3 names"}
                                    << QStringList{"<html", "\n\n"};
-        QTest::newRow("selected, text, no viewer") << true << 2 << true << QStringList{"Zoe\r\n", "1"} << QStringList{"Anna\r\n"};
+        QTest::newRow("selected, text, no viewer") << true << 2 << true << QStringList{"Zoe\r\n", "\n1 names"} << QStringList{"Anna\r\n"};
         QTest::newRow("all files means text") << false << 1 << true << QStringList{"Anna\r\n"} << QStringList{"<html"};
         QTest::newRow("all, html, girl") << false << 3 << false
                                          << QStringList{"<html", "&lt;b&gt;&amp;", "girl.gif", "charset=\"utf-8\""}
