@@ -13,8 +13,7 @@
 namespace lullara::test {
 
 struct ShownMessage {
-    QString title;
-    QString text;
+    QString title, text;
     MsgButtons buttons;
     MsgIcon icon;
     QWidget *parent = nullptr; // the box's parent window as handed over
@@ -22,10 +21,19 @@ struct ShownMessage {
 
 class FakeDialogs : public Dialogs {
 public:
-    MsgAnswer message(QWidget *parent, const QString &title, const QString &text,
-                      MsgButtons buttons, MsgIcon icon) override;
-    std::optional<SaveAsResult> saveAs(QWidget *parent, const SaveAsRequest &request) override;
-
+    MsgAnswer message(QWidget *parent, const QString &title, const QString &text, MsgButtons buttons, MsgIcon icon) override
+    {
+        const ShownMessage shown{title, text, buttons, icon, parent};
+        messages.append(shown);
+        if (onMessage)
+            onMessage(shown);
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answers.isEmpty() ? MsgAnswer::No : answers.dequeue();
+    }
+    std::optional<SaveAsResult> saveAs(QWidget *, const SaveAsRequest &request) override
+    {
+        saveRequests.append(request);
+        return saveResults.isEmpty() ? std::nullopt : saveResults.dequeue();
+    }
     QList<ShownMessage> messages;       // every box shown, in order
     QQueue<MsgAnswer> answers;          // answers for Yes/No boxes; Yes/No defaults to No
     QList<SaveAsRequest> saveRequests;  // every Save As dialog shown
@@ -36,10 +44,14 @@ public:
 
 class FakeShell : public Shell {
 public:
-    void openLink(const QString &link, std::function<void(OpenResult)> done) override;
-    void openTextFile(const QString &path, std::function<void(OpenResult)> done) override;
-    void moveWindow(QWidget *window) override;
-    std::optional<bool> lockKeyOn(LockKey key) override;
+    void openLink(const QString &link, std::function<void(OpenResult)> done) override
+    {
+        links.append(link);
+        answerLater ? pending.append(std::move(done)) : done(linkResult);
+    }
+    void openTextFile(const QString &path, std::function<void(OpenResult)> done) override { textFiles.append(path); done(textFileResult); }
+    void moveWindow(QWidget *window) override { moved.append(window); }
+    std::optional<bool> lockKeyOn(LockKey key) override { return key == LockKey::Caps ? caps : key == LockKey::Scroll ? scroll : num; }
 
     QStringList links;          // every link handed over
     QStringList textFiles;      // every text file opened
@@ -53,7 +65,7 @@ public:
 
 class FakePrinter : public Printer {
 public:
-    std::optional<PrintError> print(const QStringList &lines) override;
+    std::optional<PrintError> print(const QStringList &lines) override { printouts.append(lines); return failure; }
     QList<QStringList> printouts;         // every printout
     std::optional<PrintError> failure;    // answer with this failure when set
 };
@@ -72,7 +84,7 @@ public:
     QList<int> codes;
 };
 
-// All four doubles together, with a Services view of them.
+// All the doubles together, with a Services view of them.
 struct FakeServices {
     FakeDialogs dialogs;
     FakeShell shell;

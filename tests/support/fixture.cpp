@@ -12,23 +12,12 @@ void writeNameFile(const QString &path, const QStringList &lines)
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
-    for (const QString &line : lines) {
-        f.write(line.toUtf8());
-        f.write("\r\n");
-    }
+    for (const QString &line : lines)
+        f.write(line.toUtf8() + "\r\n");
 }
 
-QStringList Folder::defaultBoys()
-{
-    return {QStringLiteral("# boys"), QStringLiteral("Adam"), QStringLiteral("Ben"), QStringLiteral("Karl"),
-            QStringLiteral("Kevin"), QStringLiteral("Zack"), QStringLiteral("Mark"), QStringLiteral("Bob")};
-}
-
-QStringList Folder::defaultGirls()
-{
-    return {QStringLiteral("# girls"), QStringLiteral("Anna"), QStringLiteral("Karen"), QStringLiteral("Mia"),
-            QStringLiteral("Zoe"), QStringLiteral("Kate"), QStringLiteral("Beth")};
-}
+QStringList Folder::defaultBoys() { return {"# boys", "Adam", "Ben", "Karl", "Kevin", "Zack", "Mark", "Bob"}; }
+QStringList Folder::defaultGirls() { return {"# girls", "Anna", "Karen", "Mia", "Zoe", "Kate", "Beth"}; }
 
 Folder::Folder(const QStringList &boys, const QStringList &girls)
 {
