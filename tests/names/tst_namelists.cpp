@@ -30,7 +30,6 @@ private slots:
     void diskChangesShowAtTheNextChoice();
     void failures_data();
     void failures();
-    void chooseAnnouncesEveryChoice();
     void usersOwnFileWins();
 };
 
@@ -104,19 +103,6 @@ void TestNameLists::failures()
     QCOMPARE(failure->error.number, number);
     QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), QLatin1Char('/') + broken);
     QCOMPARE(lists.boys()->count(), boysLoaded);
-}
-
-void TestNameLists::chooseAnnouncesEveryChoice()
-{
-    Folder folder;
-    NameLists lists(folder.path());
-    lists.chooseFilter(QStringLiteral("All"));
-    QList<int> chosen;
-    connect(lists.boys(), &NameList::chosen, this, [&](int p) { chosen << p; });
-    for (int p : {3, 3, 99}) // the same entry again acts again; outside the list chooses none
-        lists.boys()->choose(p);
-    QCOMPARE(chosen, (QList<int>{3, 3, -1}));
-    QCOMPARE(lists.boys()->current(), -1);
 }
 
 void TestNameLists::usersOwnFileWins()

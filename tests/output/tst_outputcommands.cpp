@@ -181,6 +181,13 @@ private slots:
         c.commands.tickAll();
         QVERIFY(c.rows.isTicked(1) && c.rows.isTicked(2));
         QCOMPARE(c.statuses.last(), QStringLiteral("Ready"));
+
+        // A link longer than mail programs take is not handed over.
+        for (int i = 0; i < 300; ++i)
+            c.rows.append(QStringLiteral("Name%1").arg(i), QStringLiteral("men"));
+        c.commands.email();
+        QCOMPARE(fakes.shell.links.size(), 1);
+        QVERIFY(c.texts().last().contains(QStringLiteral("Copy All")));
     }
 };
 
