@@ -4,7 +4,9 @@
 
 #include "shell/lockkeys.h"
 
-#if defined(LULLARA_HAVE_X11)
+#include <QtGui/qtguiglobal.h>
+
+#if defined(LULLARA_HAVE_X11) && QT_CONFIG(xcb)
 
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>
@@ -13,7 +15,6 @@
 #include <memory>
 #include <optional>
 
-#if QT_CONFIG(xcb)
 #include <X11/Xlib.h>
 #include <X11/XKBlib.h>
 
@@ -104,15 +105,4 @@ LockKeyReader::~LockKeyReader() = default;
 std::optional<bool> LockKeyReader::read(Shell::LockKey) { return std::nullopt; }
 } // namespace lullara::detail
 
-#endif // QT_CONFIG(xcb)
-
-#else
-
-namespace lullara::detail {
-struct LockKeyReader::State {};
-LockKeyReader::LockKeyReader() : d(std::make_unique<State>()) {}
-LockKeyReader::~LockKeyReader() = default;
-std::optional<bool> LockKeyReader::read(Shell::LockKey) { return std::nullopt; }
-} // namespace lullara::detail
-
-#endif // LULLARA_HAVE_X11
+#endif
