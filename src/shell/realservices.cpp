@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
@@ -128,7 +129,12 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        const QStringList chosen = dialog.selectedFiles();
+        QStringList chosen = dialog.selectedFiles();
+        // The dialog reads quotation marks in a typed name as a list of
+        // several files; the name is taken as typed instead.
+        if (const auto *typed = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            typed && typed->text().contains(QLatin1Char('"')))
+            chosen = QStringList{dialog.directory().absoluteFilePath(typed->text())};
         if (chosen.isEmpty() || chosen.first().isEmpty())
             return std::nullopt;
         const QFileInfo info(chosen.first());

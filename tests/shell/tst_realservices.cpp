@@ -50,6 +50,7 @@ private slots:
         QTest::addColumn<bool>("chosen");  // Yes to the box (else No or Escape), the file chosen
         const QString create = QStringLiteral("\nThis file does not exist.\nDo you want to create it?");
         QTest::newRow("new file, Yes") << "names.txt" << "names.txt" + create << true;
+        QTest::newRow("quotation marks, as typed") << "\"dq\" names.htm" << "\"dq\" names.htm" + create << true;
         QTest::newRow("new file, No") << "names" << "names" + create << false;
         QTest::newRow("existing file, No") << "old.txt" << "old.txt already exists." << false;
         QTest::newRow("missing folder") << "gone/names.txt" << "names.txt\nPath does not exist.\nCheck the path and try again." << false;
