@@ -36,6 +36,9 @@ void TestDraw::position_data()
         QTest::addRow("%d entries, r just below 1", count) << count << belowOne << count - 1;
     QTest::newRow("32767 entries, r just below 1") << 32767 << belowOne << 32766;
     // No valid draw from fewer than two entries.
+    // Single precision rounds these sums up to 2; double precision would give 1.
+    QTest::newRow("3 entries, just below half") << 3 << std::nextafter(0.5f, 0.0f) << 2;
+    QTest::newRow("11 entries, just below 0.1") << 11 << std::nextafter(0.1f, 0.0f) << 2;
     QTest::newRow("one entry") << 1 << 0.5f << -1;
     // A value the generator cannot give still stays inside the list.
     QTest::newRow("r 1") << 50 << 1.0f << 49;
