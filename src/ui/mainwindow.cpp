@@ -68,6 +68,16 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
+// Dark grey (64, 64, 64) text. The window paints with the button colours;
+// the label keeps its own.
+void paintDarkGrey(QLabel *label)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    label->setPalette(pal);
+    label->setForegroundRole(QPalette::WindowText);
+}
+
 void describe(QWidget *w, const QString &name, const QString &description = {})
 {
     w->setAccessibleName(name);
@@ -204,13 +214,7 @@ void MainWindow::buildControls()
     m_nameLabel->setFont(m_fonts.font(QStringLiteral("Verdana"), 15.75, true));
     m_nameLabel->setAlignment(Qt::AlignCenter);
     m_nameLabel->adjustSize();
-    {
-        QPalette pal = m_nameLabel->palette();
-        pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-        m_nameLabel->setPalette(pal);
-    }
-    // The window paints with the button colours; the label keeps its own.
-    m_nameLabel->setForegroundRole(QPalette::WindowText);
+    paintDarkGrey(m_nameLabel);
     // Names come from files: shown as they are, never read as markup.
     for (QLabel *label : {m_numberLabel, m_nameLabel})
         label->setTextFormat(Qt::PlainText);
@@ -299,12 +303,7 @@ void MainWindow::buildControls()
     m_counterLabel->setObjectName(QStringLiteral("lblIDNumber"));
     m_counterLabel->setFont(terminal6);
     m_counterLabel->setAlignment(Qt::AlignCenter);
-    {
-        QPalette pal = m_counterLabel->palette();
-        pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-        m_counterLabel->setPalette(pal);
-    }
-    m_counterLabel->setForegroundRole(QPalette::WindowText);
+    paintDarkGrey(m_counterLabel);
     m_counterLabel->setTextFormat(Qt::PlainText);
     m_counterLabel->setGeometry(0, -2, 22, 12);
     describe(m_counterLabel, QStringLiteral("Names in the list"));

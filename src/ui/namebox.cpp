@@ -409,11 +409,7 @@ void NameBox::setList(NameList *list)
     connect(list, &NameList::chosen, this, &NameBox::showChosen);
     // After every load the text field shows the first entry, or nothing.
     connect(list, &QAbstractItemModel::modelReset, this,
-            [this] {
-                m_field->setText(m_list->count() > 0
-                                     ? ElidingDelegate::fitted(m_list->at(0), m_field->fontMetrics(), m_field->width())
-                                     : QString());
-            });
+            [this] { showInField(m_list->count() > 0 ? m_list->at(0) : QString()); });
 }
 
 void NameBox::showChosen(int position)
@@ -428,8 +424,13 @@ void NameBox::showChosen(int position)
     if (m_view->selectionModel()->currentIndex() != index || !m_view->selectionModel()->isSelected(index))
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     m_view->scrollTo(index);
+    showInField(m_list->at(position));
+}
+
+void NameBox::showInField(const QString &name)
+{
     // The field shows as much of a very long name as it can hold.
-    m_field->setText(ElidingDelegate::fitted(m_list->at(position), m_field->fontMetrics(), m_field->width()));
+    m_field->setText(ElidingDelegate::fitted(name, m_field->fontMetrics(), m_field->width()));
 }
 
 QString NameBox::text() const { return m_field->text(); }

@@ -27,6 +27,7 @@ public:
 
 private:
     void showChosen(int position);
+    void showInField(const QString &name);
 
     QLineEdit *m_field;
     QListView *m_view;
