@@ -1,12 +1,11 @@
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstring>
 
+#include "app/qttranslations.h"
 #include "app/splashwindow.h"
 #include "shell/realservices.h"
 #include "shell/fonts.h"
@@ -70,10 +69,7 @@ int main(int argc, char *argv[])
 
     // Qt's own dialog texts (file dialog, Yes and No) in the user's language;
     // the program's own texts stay as they are.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    lullara::installQtTranslations(QLocale(), &app);
 
     // Every window's icon, also of boxes shown before the main window.
     lullara::initResources();

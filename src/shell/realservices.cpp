@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QShortcut>
 #include <QStandardPaths>
+#include <QTreeView>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -98,6 +101,14 @@ MsgAnswer RealDialogs::message(QWidget *parent, const QString &title, const QStr
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
+    // Ctrl+C copies the box's title and text, as message boxes do on Windows,
+    // so an error can be passed on as it stands.
+    QShortcut copy(QKeySequence::Copy, &box);
+    QObject::connect(&copy, &QShortcut::activated, &box, [&box] {
+        const QString rule = QStringLiteral("---------------------------\n");
+        QGuiApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule + box.text()
+                                              + QLatin1Char('\n') + rule);
+    });
     box.exec();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
@@ -112,8 +123,17 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    // Wide enough for the name, size, type and date columns to be read.
+    // Wide enough for the name, size, type and date columns to be read, and
+    // the size, type and date as wide as their texts once the folder is read.
     dialog.resize(860, 500);
+    if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        if (auto *model = qobject_cast<QFileSystemModel *>(files->model())) {
+            QObject::connect(model, &QFileSystemModel::directoryLoaded, files, [files] {
+                for (int column = 1; column < 4; ++column)
+                    files->resizeColumnToContents(column);
+            });
+        }
+    }
 
     QStringList filters;
     for (const QString &f : request.filters)

@@ -26,6 +26,7 @@
 #include "shell/aboutwindow.h"
 #include "shell/executelink.h"
 #include "shell/resources.h"
+#include "ui/captionframe.h"
 #include "ui/clicklabel.h"
 #include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
@@ -242,7 +243,7 @@ void MainWindow::buildControls()
     m_intervalLabel->setBuddy(m_intervalSelector);
 
     // First-letter frame.
-    m_letterFrame = new QGroupBox(QStringLiteral("Only choose/show name that start with :"), this);
+    m_letterFrame = new CaptionFrame(QStringLiteral("Only choose/show name that start with :"), this);
     m_letterFrame->setObjectName(QStringLiteral("Frame1"));
     m_letterFrame->setGeometry(63, 154, 505, 57);
     for (int i = 0; i < 26; ++i) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Print (Alt+P) to a real CUPS queue on the cups-pdf driver, and the PDF read
 # back with pdftotext: the heading, every name, the count, the version line
-# and the date, in order and nothing else.
+# and the date, in order and nothing else. Before the queue is made the
+# default, printing says that no default printer is set.
 #
 # The scheduler is the test's own cupsd: its configuration, spool, logs and
 # socket lie in the test's folder, and the program finds it through
@@ -41,8 +42,8 @@ wait_for 20 'lpstat -r 2>/dev/null | grep -q "is running"' || fail "the test's c
 # Poppler's pdftops keeps the program's text as text on its way through
 # PostScript to cups-pdf; Ghostscript's renderer turns it into Type 3 glyphs
 # that pdftotext cannot read back.
-lpadmin -p LullaraPDF -E -v cups-pdf:/$INSTANCE -P $PPD -o pdftops-renderer-default=pdftocairo >"$OUT/lpadmin.log" 2>&1 &&
-  lpadmin -d LullaraPDF >>"$OUT/lpadmin.log" 2>&1 || fail "lpadmin could not add the queue (see lpadmin.log)"
+lpadmin -p LullaraPDF -E -v cups-pdf:/$INSTANCE -P $PPD -o pdftops-renderer-default=pdftocairo >"$OUT/lpadmin.log" 2>&1 ||
+  fail "lpadmin could not add the queue (see lpadmin.log)"
 
 start_x
 conf_write cmbNum=2 cmbInterval=0
@@ -51,6 +52,15 @@ W=$(main_window)
 keys "$W" F6
 wait_rows "$W" 3 30 "$OUT/clip.txt"
 mapfile -t NAMES < <(tr -d '\r' <"$OUT/clip.txt")
+# A queue but no default printer: the box says so (Ctrl+C copies its text).
+keys "$W" alt+p
+b=$(wait_window '^Lullara$' 15) || fail "no box when no default printer is set"
+keys "$b" ctrl+c; sleep 0.3
+timeout 5 xclip -o -selection clipboard >"$OUT/nodefault.txt" 2>&1
+grep -q "Printer error: no default printer is set" "$OUT/nodefault.txt" ||
+  fail "the box does not say that no default printer is set (see nodefault.txt)"
+keys "$b" Return
+lpadmin -d LullaraPDF >>"$OUT/lpadmin.log" 2>&1 || fail "lpadmin could not make the queue the default (see lpadmin.log)"
 keys "$W" alt+p
 pdf_ready() {
   ! window_gone '^Lullara$' && fail "the program showed a box instead of printing"

@@ -4,6 +4,8 @@
 #include "shell/realservices.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace lullara;
@@ -73,7 +75,16 @@ private slots:
                 asked = modal->property("text").toString();
                 QTest::keyClick(modal, chosen ? Qt::Key_Return : Qt::Key_Escape);
             } else if (modal && modal->isVisible() && dialog.isEmpty()) {
+                const auto *files = modal->findChild<QTreeView *>(QStringLiteral("treeView"));
+                if (files->model()->rowCount(files->rootIndex()) == 0)
+                    return; // the folder is still being read
                 dialog = modal->windowTitle() + '|' + qobject_cast<QFileDialog *>(modal)->selectedNameFilter();
+                // Name, size, type and date are shown whole.
+                for (int column = 0; column < 4; ++column) {
+                    const int needed = std::max(files->header()->sectionSizeHint(column), static_cast<const QAbstractItemView *>(files)->sizeHintForColumn(column));
+                    if (files->columnWidth(column) < needed)
+                        dialog += QStringLiteral("|column %1 cut: %2 < %3").arg(column).arg(files->columnWidth(column)).arg(needed);
+                }
                 QWidget *edit = modal->findChild<QWidget *>(QStringLiteral("fileNameEdit"));
                 edit->setProperty("text", file);
                 QTimer::singleShot(0, edit, [edit] { QTest::keyClick(edit, Qt::Key_Return); }); // may ask, in a loop of its own

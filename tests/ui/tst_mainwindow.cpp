@@ -11,13 +11,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
+#include <memory>
 
+#include "app/qttranslations.h"
 #include "app/splashwindow.h"
 #include "fixture.h"
 #include "ui/mainwindow.h"
@@ -64,6 +69,11 @@ private slots:
     void tabVisitsEachControlOnce_data();
     void tabVisitsEachControlOnce();
     void splashDrawsItsRuleAndOutline();
+    void letterCaptionsLieOnTheBorder();
+    void tickPicturesAreDrawnWhole_data();
+    void tickPicturesAreDrawnWhole();
+    void qtButtonsSpeakTheUsersLanguage_data();
+    void qtButtonsSpeakTheUsersLanguage();
     void nameBoxRepaintsTheRowsItLeaves();
 };
 
@@ -300,6 +310,84 @@ void TestMainWindow::splashDrawsItsRuleAndOutline()
     for (const QPoint p : {QPoint(200, 49), QPoint(400, 49), QPoint(0, 20), QPoint(469, 20), QPoint(300, 0),
                            QPoint(300, 119)})
         QCOMPARE(shot.pixel(p) & 0xffffff, grey & 0xffffff);
+}
+
+void TestMainWindow::letterCaptionsLieOnTheBorder()
+{
+    Opened o;
+    QVERIFY(o.loaded);
+    o.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
+    const QImage shot = child(&o.w, "Frame1")->grab().toImage();
+    // The top border: the first row that differs from the window's
+    // background between the caption and the letter display.
+    int border = -1;
+    for (int y = 1; y < 30 && border < 0; ++y) {
+        if (shot.pixel(380, y) != shot.pixel(380, 0))
+            border = y;
+    }
+    // The border runs through the caption's text and through txtLet's.
+    for (const QPair<int, int> &span : {qMakePair(6, 150), qMakePair(462, 491)}) {
+        int top = -1, bottom = -1;
+        for (int y = 0; y < 20; ++y)
+            for (int x = span.first; x < span.second; ++x)
+                if (qGray(shot.pixel(x, y)) < 100) {
+                    bottom = y;
+                    top = top < 0 ? y : top;
+                }
+        QVERIFY2(top < border && border < bottom,
+                 qPrintable(QStringLiteral("text rows %1-%2, border %3").arg(top).arg(bottom).arg(border)));
+    }
+}
+
+void TestMainWindow::tickPicturesAreDrawnWhole_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("tick all") << "cmdSelectAll" << ":/pictures/check.png";
+    QTest::newRow("untick all") << "cmdDeselectAll" << ":/pictures/cross.png";
+}
+
+void TestMainWindow::tickPicturesAreDrawnWhole()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, picture);
+    // The box around the coloured pixels: on screen, and of the picture
+    // itself laid on a light grey like the button's face, at its own size.
+    const auto colouredBox = [](const QImage &image) {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).hsvSaturation() > 100)
+                    box |= QRect(x, y, 1, 1);
+        return box.size();
+    };
+    QImage alone(16, 16, QImage::Format_RGB32);
+    alone.fill(QColor(239, 239, 239));
+    QPainter(&alone).drawImage(0, 0, QImage(picture));
+    Opened o;
+    o.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
+    QCOMPARE(colouredBox(child(&o.w, qPrintable(button))->grab().toImage()), colouredBox(alone));
+}
+
+void TestMainWindow::qtButtonsSpeakTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("yes");
+    QTest::newRow("German") << "de_DE" << "&Ja";
+    QTest::newRow("French") << "fr_FR" << "&Oui";
+    QTest::newRow("C") << "C" << "&Yes";
+}
+
+void TestMainWindow::qtButtonsSpeakTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, yes);
+    std::unique_ptr<QTranslator> installed(installQtTranslations(QLocale(locale), nullptr));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Lullara"), QStringLiteral("View?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
 }
 
 void TestMainWindow::nameBoxRepaintsTheRowsItLeaves()
