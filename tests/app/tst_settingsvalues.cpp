@@ -5,6 +5,8 @@
 #include "generator/draw.h"
 #include "output/formats.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <limits>
@@ -34,6 +36,8 @@ private slots:
     void keepOnScreen_data();
     void keepOnScreen();
     void selectorNumber();
+    void drawEachNameOnce_data();
+    void drawEachNameOnce();
 };
 
 void TestSettingsValues::interpretStored_data()
@@ -126,6 +130,41 @@ void TestSettingsValues::selectorNumber()
     QCOMPARE(lullara::selectorNumber("0.25"), 0.25);
     QCOMPARE(lullara::selectorNumber("100"), 100.0);
     QCOMPARE(lullara::selectorNumber("nothing"), 0.0);
+}
+
+void TestSettingsValues::drawEachNameOnce_data()
+{
+    QTest::addColumn<QByteArray>("line"); // the key's line in the settings file
+    QTest::addColumn<bool>("on");
+    QTest::newRow("on") << QByteArray("DrawEachNameOnce=True") << true;
+    QTest::newRow("off") << QByteArray("DrawEachNameOnce=False") << false;
+    QTest::newRow("missing") << QByteArray() << false;
+    // Text the program cannot have written means off.
+    QTest::newRow("lower case") << QByteArray("DrawEachNameOnce=true") << false;
+    QTest::newRow("a number") << QByteArray("DrawEachNameOnce=1") << false;
+}
+
+void TestSettingsValues::drawEachNameOnce()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, on);
+    const QTemporaryDir dir;
+    const QString read = dir.filePath("read.conf"), written = dir.filePath("written.conf");
+    QFile file(read);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Setting]\n" + line + "\n") > 0);
+    file.close();
+    StoredText stored;
+    stored.drawEachNameOnce = QSettings(read, QSettings::IniFormat).value("Setting/DrawEachNameOnce").toString();
+    const bool restored = lullara::interpretStored(stored, 28, 53).drawEachNameOnce;
+    QCOMPARE(restored, on);
+    {
+        QSettings store(written, QSettings::IniFormat);
+        store.beginGroup(keys::Group);
+        store.setValue(keys::DrawEachNameOnce, onOffText(restored));
+    }
+    file.setFileName(written);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(on ? "[Setting]\nDrawEachNameOnce=True\n" : "[Setting]\nDrawEachNameOnce=False\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsValues)
