@@ -76,7 +76,14 @@ RestoredChoices interpretStored(const StoredText &stored, int numCount, int inte
     choices.intervalIndex = indexOr(stored.cmbInterval, intervalCount, choices.intervalIndex);
     if (stored.optAll != QLatin1String("True") && !stored.optSel.isEmpty())
         choices.letterIndex = indexOr(stored.optSel, 26, -1);
+    // Only the text written for "on" turns it on.
+    choices.drawEachNameOnce = stored.drawEachNameOnce == onOffText(true);
     return choices;
+}
+
+QString onOffText(bool on)
+{
+    return on ? QStringLiteral("True") : QStringLiteral("False");
 }
 
 QString twipsText(int pixels)

@@ -21,6 +21,7 @@ inline const QString CmbNum = QStringLiteral("cmbNum");
 inline const QString CmbInterval = QStringLiteral("cmbInterval");
 inline const QString OptAll = QStringLiteral("optAll");
 inline const QString OptSel = QStringLiteral("optSel");
+inline const QString DrawEachNameOnce = QStringLiteral("DrawEachNameOnce");
 } // namespace keys
 
 constexpr int kTwipsPerPixel = 15;
@@ -32,6 +33,7 @@ QStringList lotteryIntervalEntries();
 // Raw text as read from the store (empty when missing).
 struct StoredText {
     QString top, left, cmbNum, cmbInterval, optAll, optSel;
+    QString drawEachNameOnce;
 };
 
 // What the main window restores, every value already checked.
@@ -41,6 +43,7 @@ struct RestoredChoices {
     int numIndex = 4;       // entry "5"
     int intervalIndex = 3;  // entry "1"
     int letterIndex = -1;   // -1: "All"; else 0 (A) .. 25 (Z)
+    bool drawEachNameOnce = false;
 };
 
 // Reads the stored text; anything the program cannot have written (not a
@@ -49,6 +52,7 @@ struct RestoredChoices {
 RestoredChoices interpretStored(const StoredText &stored, int numCount, int intervalCount);
 
 // Text written on close.
+QString onOffText(bool on);               // "True" or "False", as "optAll" is stored
 QString twipsText(int pixels);            // pixels * 15 as decimal text of a float
 int twipsToPixels(double twips);          // rounded; kept within +-16777215, 0 when not finite
 

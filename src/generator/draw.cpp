@@ -30,6 +30,12 @@ int drawPosition(int count, float r)
     return static_cast<int>(position);
 }
 
+int drawAmong(const std::vector<int> &open, float r)
+{
+    const int k = drawPosition(static_cast<int>(open.size()) + 1, r);
+    return k < 1 ? -1 : open[static_cast<size_t>(k - 1)];
+}
+
 double selectorNumber(const QString &text)
 {
     bool ok = false;

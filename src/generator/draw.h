@@ -2,6 +2,7 @@
 // The lottery's draw, kept free of widgets so it can be tested exhaustively.
 
 #include <cstdint>
+#include <vector>
 
 class QString;
 
@@ -14,6 +15,12 @@ namespace lullara {
 // list) the result is count - 1. With fewer than two entries there is no
 // valid draw: the result is -1 and the caller skips the draw for that tick.
 int drawPosition(int count, float r);
+
+// The draw when each name is drawn once: one of the positions still open
+// (ascending), chosen by r as drawPosition() chooses among a list of
+// open.size() + 1 entries, so that with every position 1 .. count - 1 open
+// the result is drawPosition(count, r). -1 when none is open.
+int drawAmong(const std::vector<int> &open, float r);
 
 // Reads a selector's text ("0.25", "5") as a number, whatever the locale;
 // 0 for text that is no number.

@@ -1,5 +1,6 @@
 #include "generator/lottery.h"
 
+#include <QSet>
 #include <cmath>
 #include <optional>
 
@@ -23,6 +24,29 @@ std::optional<int> drawnNumber(const QString &text)
     if (!ok || !std::isfinite(value) || value < 0 || value > 2147483647.0)
         return std::nullopt;
     return static_cast<int>(value);
+}
+
+// The positions a draw reaches (1 .. count - 1) whose name no generated row
+// holds yet, ascending.
+std::vector<int> unlistedPositions(const NameList &list, const GeneratedRows &rows)
+{
+    const QStringList texts = rows.texts();
+    const QSet<QString> listed(texts.begin(), texts.end());
+    std::vector<int> open;
+    for (int p = 1; p < list.count(); ++p) {
+        if (!listed.contains(list.at(p)))
+            open.push_back(p);
+    }
+    return open;
+}
+
+// How many different names a draw can reach (positions 1 .. count - 1).
+int drawableNames(const NameList &list)
+{
+    QSet<QString> names;
+    for (int p = 1; p < list.count(); ++p)
+        names.insert(list.at(p));
+    return static_cast<int>(names.size());
 }
 } // namespace
 
@@ -57,6 +81,20 @@ void Lottery::start()
 {
     const double n = selectorNumber(m_wantedText);
     const bool boys = m_gender == Gender::Boys;
+    if (m_drawOnce) {
+        // Fewer different names than entries, and never the first entry: a
+        // list long enough for N may still be too short for N different names.
+        const int different = drawableNames(*m_names->list(m_gender));
+        if (n > different) {
+            showMessage(QStringLiteral("Lullara"),
+                        (boys ? QStringLiteral("The boys name list must contain at least ")
+                              : QStringLiteral("The girls name list must contain at least "))
+                            + m_wantedText + QStringLiteral(" different names to draw each name once; it has ")
+                            + QString::number(different) + QStringLiteral(" that can be drawn."),
+                        true);
+            return;
+        }
+    }
     if (n > m_names->list(m_gender)->count()) {
         showMessage(QStringLiteral("Lullara"),
                     (boys ? QStringLiteral("The boys name list must contain at least ")
@@ -174,11 +212,21 @@ void Lottery::numberTick()
     // A draw needs two entries; with fewer the next lottery tick ends the run.
     if (count < 2)
         return;
-    const int k = drawPosition(count, m_random());
-    if (k < 0 || k >= count)
-        return;
-    setNumberText(QString::number(k));
-    source->choose(drawnNumber(m_numberText).value_or(k));
+    int k = -1;
+    if (m_drawOnce) {
+        const std::vector<int> open = unlistedPositions(*source, *m_rows);
+        if (!open.empty())
+            k = drawAmong(open, m_random());
+    } else {
+        k = drawPosition(count, m_random());
+    }
+    // With each name drawn once, every name a draw reaches may be listed
+    // already: the number and name on display stay, but the run still ends
+    // (a list of exactly N different names ends this way) and the bar moves on.
+    if (k >= 0 && k < count) {
+        setNumberText(QString::number(k));
+        source->choose(drawnNumber(m_numberText).value_or(k));
+    }
 
     if (selectorNumber(m_wantedText) == m_rows->count())
         stop();
@@ -218,6 +266,10 @@ void Lottery::lotteryTick()
         stop();
         return;
     }
+    // Each name once: a name the list holds already is not added again, and
+    // the tick leaves the counter and the status as they are.
+    if (m_drawOnce && m_rows->texts().contains(source->at(*k)))
+        return;
     m_rows->append(source->at(*k), boys ? QStringLiteral("men") : QStringLiteral("women"));
     source->choose(*k);
     setCounterText(QString::number(m_rows->count()));

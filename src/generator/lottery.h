@@ -39,6 +39,12 @@ public:
     Gender gender() const { return m_gender; }
     void setGender(Gender gender) { m_gender = gender; }
 
+    // Each name once: the number tick draws only positions whose name the
+    // generated list does not hold yet, the lottery tick adds no name twice,
+    // and Start wants N different names that a draw can reach. Off by default.
+    bool drawEachNameOnce() const { return m_drawOnce; }
+    void setDrawEachNameOnce(bool on) { m_drawOnce = on; }
+
     // ---- Commands ---------------------------------------------------------
     // Checks the source list's length, then empties the list and starts.
     void start();
@@ -110,6 +116,7 @@ private:
     QString m_wantedText = QStringLiteral("5");
     QString m_intervalText = QStringLiteral("1");
     Gender m_gender = Gender::Boys;
+    bool m_drawOnce = false;
     bool m_paused = false;
     bool m_canStart = true;
     bool m_canStop = false;

@@ -437,6 +437,11 @@ void MainWindow::buildMenu()
     connect(m_pauseAction, &QAction::triggered, &m_lottery, &Lottery::pause);
     connect(m_resumeAction, &QAction::triggered, &m_lottery, &Lottery::resume);
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    m_menu->addSeparator();
+    m_drawOnceAction = m_menu->addAction(QStringLiteral("Draw each name &once"));
+    m_drawOnceAction->setObjectName(QStringLiteral("mnuDrawOnce"));
+    m_drawOnceAction->setCheckable(true);
+    connect(m_drawOnceAction, &QAction::toggled, &m_lottery, &Lottery::setDrawEachNameOnce);
 
     // The shortcut keys act whenever this window is active, whatever state the
     // menu items were left in when the menu was last opened.
@@ -612,6 +617,7 @@ bool MainWindow::load()
         stored.cmbInterval = settings->value(keys::CmbInterval).toString();
         stored.optAll = settings->value(keys::OptAll).toString();
         stored.optSel = settings->value(keys::OptSel).toString();
+        stored.drawEachNameOnce = settings->value(keys::DrawEachNameOnce).toString();
     }
     const RestoredChoices choices =
         interpretStored(stored, m_wantedSelector->count(), m_intervalSelector->count());
@@ -626,6 +632,7 @@ bool MainWindow::load()
 
     m_wantedSelector->setCurrentIndex(choices.numIndex);
     m_intervalSelector->setCurrentIndex(choices.intervalIndex);
+    m_drawOnceAction->setChecked(choices.drawEachNameOnce);
 
     if (choices.letterIndex >= 0) {
         QRadioButton *letter = m_letterOptions[static_cast<size_t>(choices.letterIndex)];
@@ -664,6 +671,7 @@ void MainWindow::storeSettings()
             break;
         }
     }
+    settings->setValue(keys::DrawEachNameOnce, onOffText(m_drawOnceAction->isChecked()));
     settings->endGroup();
     settings->sync();
     if (settings->status() != QSettings::NoError) {

@@ -108,6 +108,7 @@ private:
         *m_printButton;
     QMenu *m_menu;
     QAction *m_startAction, *m_stopAction, *m_pauseAction, *m_resumeAction, *m_aboutAction;
+    QAction *m_drawOnceAction; // "Draw each name once", remembered
     QCursor m_handPointer; // the pointer stored with cmdStart
 };
 

@@ -5,6 +5,8 @@
 #include "generator/draw.h"
 #include "output/formats.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <limits>
@@ -34,6 +36,7 @@ private slots:
     void keepOnScreen_data();
     void keepOnScreen();
     void selectorNumber();
+    void drawEachNameOnce();
 };
 
 void TestSettingsValues::interpretStored_data()
@@ -126,6 +129,25 @@ void TestSettingsValues::selectorNumber()
     QCOMPARE(lullara::selectorNumber("0.25"), 0.25);
     QCOMPARE(lullara::selectorNumber("100"), 100.0);
     QCOMPARE(lullara::selectorNumber("nothing"), 0.0);
+}
+
+void TestSettingsValues::drawEachNameOnce()
+{
+    // What the program writes reads back the same; text it cannot have written means off.
+    const QTemporaryDir dir;
+    QSettings store(dir.filePath("Lullara.conf"), QSettings::IniFormat);
+    const std::pair<QString, bool> rows[] = {{"", false}, {"true", false}, {"1", false}, {onOffText(false), false},
+                                             {onOffText(true), true}};
+    for (const auto &[text, on] : rows) {
+        store.setValue(keys::Group + u'/' + keys::DrawEachNameOnce, text);
+        StoredText stored;
+        stored.drawEachNameOnce = store.value("Setting/DrawEachNameOnce").toString();
+        QCOMPARE(lullara::interpretStored(stored, 28, 53).drawEachNameOnce, on);
+    }
+    store.sync();
+    QFile file(store.fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[Setting]\nDrawEachNameOnce=True\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsValues)

@@ -29,7 +29,8 @@ struct Engine {
     QTimer *timer(const char *name) { return lottery.findChild<QTimer *>(QLatin1String(name)); }
     // Runs the user's commands and the ticks in order; "N=2" and "r=0.5" set
     // the number of names and the random value, "girls" the gender, "K" reads
-    // the lists again for that letter.
+    // the lists again for that letter, "once" draws each name once,
+    // "boys=A,B" writes the boys' file anew and reads "All".
     void run(const QStringList &commands)
     {
         static const QHash<QString, void (Lottery::*)()> known{
@@ -42,6 +43,12 @@ struct Engine {
                 lottery.addByHand(Gender::Boys);
             else if (command == QLatin1String("girls"))
                 lottery.setGender(Gender::Girls);
+            else if (command == QLatin1String("once"))
+                lottery.setDrawEachNameOnce(true);
+            else if (command.startsWith(QLatin1String("boys="))) {
+                writeNameFile(folder.file(QStringLiteral("guyname.txt")), command.mid(5).split(u','));
+                names.chooseFilter(QStringLiteral("All"));
+            }
             else if (command.startsWith(QLatin1String("N=")))
                 lottery.setWantedText(command.mid(2));
             else if (command.startsWith(QLatin1String("r=")))
@@ -179,6 +186,26 @@ void TestLottery::stateTable_data()
         "Error (!): There are no names in the Boys name list.");
     row("list shrank", {"N=1", "add boy", "start", "number", "K", "lottery"}, idle,
         "Finished. 0 names added successfully.", "4 Kevin, counter 0, rows ", "error 381 (!): Invalid property array index");
+
+    // Each name once. Girls: Anna Beth Karen Kate Mia Zoe; the same random
+    // value every tick still gives five different names, without it the same one.
+    const QStringList fiveOfSix{"N=5", "girls", "start", "number", "lottery", "number", "lottery", "number", "lottery",
+                                "number", "lottery", "number", "lottery", "number"};
+    row("once: 5 of 6 girls", QStringList{"once"} + fiveOfSix, idle, "Finished. 5 names added successfully.",
+        "1 Beth, counter 5, rows Kate/women Mia/women Karen/women Zoe/women Beth/women");
+    row("not once: 5 of 6 girls", fiveOfSix, idle, "Finished. 5 names added successfully.",
+        "3 Kate, counter 5, rows Kate/women Kate/women Kate/women Kate/women Kate/women");
+    // A name already listed is not added again, and that tick does not count.
+    row("once: listed by hand", {"once", "start", "number", "add boy", "lottery"}, running, "Starting...",
+        "4 Kevin, counter 0, rows Kevin/men");
+    row("once: clear, lottery twice", {"once", "start", "number", "lottery", "clear", "lottery", "lottery"}, running,
+        added1, "0000 Adam, counter 1, rows Adam/men");
+    // Start wants N different names among the entries a draw reaches (not the first).
+    row("once: 3 of 5 boys, 2 different", {"boys=Adam,Ben,Ben,Carl,Carl", "once", "N=3", "start"}, idle, "Ready",
+        nothing, "Lullara (i): The boys name list must contain at least 3 different names to draw each name once; "
+                 "it has 2 that can be drawn.");
+    row("once: 2 of 5 boys, 2 different", {"boys=Adam,Ben,Ben,Carl,Carl", "once", "N=2", "start"}, running,
+        "Starting...", nothing);
 }
 
 void TestLottery::stateTable()

@@ -2,6 +2,7 @@
 // the settings store, what keys and clicks change on screen, and what it
 // stores on closing.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -129,6 +130,10 @@ void TestMainWindow::storesChoicesOnClose()
         child<QComboBox>(&w, "cmbNamesNum")->setCurrentIndex(27);
         child<QComboBox>(&w, "cmbLotteryInterval")->setCurrentIndex(0);
         QTest::mouseClick(child<QRadioButton>(&w, "optLetAll"), Qt::LeftButton);
+        auto *once = w.findChild<QAction *>(QStringLiteral("mnuDrawOnce"));
+        QVERIFY(once && once->isCheckable() && !once->isChecked());
+        once->trigger();
+        QVERIFY(w.lottery()->drawEachNameOnce());
         w.move(40, 60);
         w.close();
     }
@@ -140,7 +145,13 @@ void TestMainWindow::storesChoicesOnClose()
     QCOMPARE(s.value(QStringLiteral("optSel")).toString(), QStringLiteral("10")); // kept from before
     QCOMPARE(s.value(QStringLiteral("Left")).toString(), QStringLiteral("600"));
     QCOMPARE(s.value(QStringLiteral("Top")).toString(), QStringLiteral("900"));
+    QCOMPARE(s.value(QStringLiteral("DrawEachNameOnce")).toString(), QStringLiteral("True"));
     QVERIFY(folder.fakes.dialogs.messages.isEmpty());
+    {
+        MainWindow w(folder.fakes.services(), folder.path());
+        QVERIFY(w.load());
+        QVERIFY(w.findChild<QAction *>(QStringLiteral("mnuDrawOnce"))->isChecked() && w.lottery()->drawEachNameOnce());
+    }
 
     // A store that cannot be written is reported once, naming the file.
     const QString settingsFolder = QFileInfo(Folder::settingsFile()).absolutePath();
