@@ -671,7 +671,9 @@ void MainWindow::storeSettings()
             break;
         }
     }
-    settings->setValue(keys::DrawEachNameOnce, onOffText(m_drawOnceAction->isChecked()));
+    // The option leaves no trace in the store of a user who never turned it on.
+    if (m_drawOnceAction->isChecked() || settings->contains(keys::DrawEachNameOnce))
+        settings->setValue(keys::DrawEachNameOnce, onOffText(m_drawOnceAction->isChecked()));
     settings->endGroup();
     settings->sync();
     if (settings->status() != QSettings::NoError) {

@@ -122,6 +122,12 @@ void TestMainWindow::loadsStoredChoices()
 void TestMainWindow::storesChoicesOnClose()
 {
     Folder folder;
+    {
+        MainWindow w(folder.fakes.services(), folder.path());
+        QVERIFY(w.load());
+        w.close();
+    }
+    QVERIFY(!store().contains(QStringLiteral("Setting/DrawEachNameOnce"))); // never turned on, never written
     store().setValue(QStringLiteral("Setting/optSel"), QStringLiteral("10"));
     store().sync();
     {
