@@ -30,6 +30,7 @@
 #include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
+#include "ui/namelistsdialog.h"
 #include "ui/statusbar.h"
 
 namespace lullara {
@@ -436,6 +437,10 @@ void MainWindow::buildMenu()
     connect(m_pauseAction, &QAction::triggered, &m_lottery, &Lottery::pause);
     connect(m_resumeAction, &QAction::triggered, &m_lottery, &Lottery::resume);
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    m_menu->addSeparator();
+    QAction *nameListsAction = m_menu->addAction(QStringLiteral("&Name lists\u2026"));
+    nameListsAction->setObjectName(QStringLiteral("mnuNameLists"));
+    connect(nameListsAction, &QAction::triggered, this, &MainWindow::showNameLists);
 
     // The shortcut keys act whenever this window is active, whatever state the
     // menu items were left in when the menu was last opened.
@@ -574,6 +579,20 @@ bool MainWindow::chooseLetter(const QString &filter)
         return false;
     }
     return true;
+}
+
+void MainWindow::showNameLists()
+{
+    // Made anew each time, so the US name data is read only while it is open.
+    if (m_nameListsDialog) {
+        m_nameListsDialog->raise();
+        m_nameListsDialog->activateWindow();
+        return;
+    }
+    m_nameListsDialog = new NameListsDialog(
+        m_services, m_names.programDir(), [this] { chooseLetter(m_names.letterFilter()); }, this);
+    m_nameListsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_nameListsDialog->open();
 }
 
 void MainWindow::showAbout()
