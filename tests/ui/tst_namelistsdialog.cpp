@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "names/namefile.h"
 #include "names/namefolder.h"
 #include "names/usnames.h"
 #include "ui/mainwindow.h"
@@ -31,22 +30,7 @@ T *child(QObject *w, const char *name)
         qFatal("no control %s", name);
     return found;
 }
-
-// 12 boys and 12 girls with births in the 2010s only (12, 11, ... 1), and one
-// name of each from the 1880s alone.
-void writeData(const QString &path)
-{
-    QByteArray data = "# test data\n";
-    for (int i = 0; i < 12; ++i) {
-        const QByteArray births = ",,,,,,,,,,,,," + QByteArray::number(12 - i) + ",\n";
-        data += "M\tBoy" + QByteArray(1, char('a' + i)) + '\t' + births;
-        data += "F\tGirl" + QByteArray(1, char('a' + i)) + '\t' + births;
-    }
-    data += "M\tOldboy\t5,,,,,,,,,,,,,,\nF\tOldgirl\t5,,,,,,,,,,,,,,\n";
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
+QString text(QObject *dialog, const char *label) { return child<QLabel>(dialog, label)->text(); }
 
 NameListsDialog *openDialog(MainWindow &w)
 {
@@ -58,52 +42,51 @@ NameListsDialog *openDialog(MainWindow &w)
 class TestNameListsDialog : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void usNamesBecomeTheListsAndGoAgain();
-    void withoutDataOnlyBundled();
 };
-
-void TestNameListsDialog::init()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QDir(userNameFolder()).removeRecursively();
-}
 
 void TestNameListsDialog::usNamesBecomeTheListsAndGoAgain()
 {
     Folder folder;
-    writeData(nameFilePath(folder.path(), kUsNamesFile));
+    QDir(userNameFolder()).removeRecursively();
     MainWindow w(folder.fakes.services(), folder.path());
     QVERIFY(w.load());
+    // Without the data, only the bundled lists can be chosen.
     NameListsDialog *dialog = openDialog(w);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(child<QRadioButton>(dialog, "optBundledNames")->isChecked());
+    QVERIFY(!child<QRadioButton>(dialog, "optUsNames")->isEnabled() && !child<QComboBox>(dialog, "cmbTopNames")->isEnabled());
+    QVERIFY(child<QRadioButton>(dialog, "optUsNames")->toolTip().contains(kUsNamesFile));
+    dialog->close();
+    QTRY_VERIFY(!w.findChild<NameListsDialog *>());
+
+    // 12 boys and 12 girls born in the 2010s (12, 11, ... 1), one of each in the 1880s.
+    QFile data(nameFilePath(folder.path(), kUsNamesFile));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 12; ++i)
+        data.write(QStringLiteral("M\tBoy%1\t,,,,,,,,,,,,,%2,\nF\tGirl%1\t,,,,,,,,,,,,,%2,\n").arg(QChar('a' + i)).arg(12 - i).toUtf8());
+    data.write("M\tOldboy\t5,,,,,,,,,,,,,,\nF\tOldgirl\t5,,,,,,,,,,,,,,\n");
+    data.close();
+    dialog = openDialog(w);
+    QVERIFY(dialog->isVisible() && child<QRadioButton>(dialog, "optBundledNames")->isChecked());
 
     QTest::mouseClick(child<QRadioButton>(dialog, "optUsNames"), Qt::LeftButton);
     auto *from = child<QComboBox>(dialog, "cmbFromDecade");
     auto *to = child<QComboBox>(dialog, "cmbToDecade");
-    to->setCurrentText(QStringLiteral("1880s")); // from follows: never after to
-    QCOMPARE(from->currentText(), QStringLiteral("1880s"));
-    QCOMPARE(child<QLabel>(dialog, "lblBoysCount")->text(), QStringLiteral("Boys: 1 of 1 names"));
-    from->setCurrentText(QStringLiteral("2010s")); // to follows
-    QCOMPARE(to->currentText(), QStringLiteral("2010s"));
+    to->setCurrentText(QStringLiteral("1880s")); // the first decade follows
+    QCOMPARE(from->currentText() + text(dialog, "lblBoysCount"), QStringLiteral("1880sBoys: 1 of 1 names"));
+    from->setCurrentText(QStringLiteral("2010s")); // the last decade follows
     child<QComboBox>(dialog, "cmbTopNames")->setCurrentText(QStringLiteral("10"));
-    QCOMPARE(child<QLabel>(dialog, "lblBoysCount")->text(), QStringLiteral("Boys: 10 of 12 names"));
-    QCOMPARE(child<QLabel>(dialog, "lblGirlsCount")->text(), QStringLiteral("Girls: 10 of 12 names"));
-    QVERIFY(child<QLabel>(dialog, "lblGirlsPreview")->text().startsWith(QStringLiteral("Girla, Girlb, Girlc, ")));
+    QCOMPARE(to->currentText() + text(dialog, "lblBoysCount"), QStringLiteral("2010sBoys: 10 of 12 names"));
+    QCOMPARE(text(dialog, "lblGirlsCount"), QStringLiteral("Girls: 10 of 12 names"));
+    QVERIFY(text(dialog, "lblGirlsPreview").startsWith(QStringLiteral("Girla, Girlb, Girlc, ")));
 
     QTest::mouseClick(child<QPushButton>(dialog, "cmdUseLists"), Qt::LeftButton);
-    QVERIFY(folder.fakes.dialogs.messages.isEmpty());
-    const QString boysFile = nameFilePath(userNameFolder(), kBoysFile);
+    const QString boysFile = nameFilePath(userNameFolder(), QStringLiteral("guyname.txt"));
     QFile written(boysFile);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
-    QVERIFY(bytes.startsWith(kUsListMark.toUtf8()));
-    QVERIFY(bytes.contains("# Chosen: the 10 most popular names of the 2010s, 10 names.\r\n"));
-    const QStringList boys = parseNameFile(bytes);
-    QCOMPARE(boys.size(), 10);
-    QCOMPARE(boys.first(), QStringLiteral("Boya"));
-    QCOMPARE(boys.last(), QStringLiteral("Boyj"));
+    QVERIFY(bytes.startsWith(kUsListMark.toUtf8() + ": boys' names\r\n"));
+    QVERIFY(bytes.contains("\r\n# Chosen: the 10 most popular names of the 2010s, 10 names.\r\n"));
+    QVERIFY(bytes.endsWith("again.\r\nBoya\r\nBoyb\r\nBoyc\r\nBoyd\r\nBoye\r\nBoyf\r\nBoyg\r\nBoyh\r\nBoyi\r\nBoyj\r\n"));
     QCOMPARE(w.names()->boys()->count(), 10);
     QCOMPARE(w.names()->girls()->at(0), QStringLiteral("Girla"));
 
@@ -113,24 +96,9 @@ void TestNameListsDialog::usNamesBecomeTheListsAndGoAgain()
     dialog = openDialog(w);
     QVERIFY(child<QRadioButton>(dialog, "optUsNames")->isChecked());
     QTest::mouseClick(child<QPushButton>(dialog, "cmdBundledLists"), Qt::LeftButton);
-    QVERIFY(!QFile::exists(boysFile));
-    QVERIFY(!QFile::exists(nameFilePath(userNameFolder(), kGirlsFile)));
+    QVERIFY(!QFile::exists(boysFile) && !QFile::exists(nameFilePath(userNameFolder(), QStringLiteral("girlname.txt"))));
     QCOMPARE(w.names()->boys()->count(), Folder::defaultBoys().size() - 1); // its comment aside
-    QVERIFY(child<QRadioButton>(dialog, "optBundledNames")->isChecked());
     QVERIFY(folder.fakes.dialogs.messages.isEmpty());
-}
-
-void TestNameListsDialog::withoutDataOnlyBundled()
-{
-    Folder folder;
-    MainWindow w(folder.fakes.services(), folder.path());
-    QVERIFY(w.load());
-    NameListsDialog *dialog = openDialog(w);
-    auto *us = child<QRadioButton>(dialog, "optUsNames");
-    QVERIFY(!us->isEnabled());
-    QVERIFY(us->toolTip().contains(kUsNamesFile));
-    QVERIFY(child<QRadioButton>(dialog, "optBundledNames")->isChecked());
-    QVERIFY(!child<QComboBox>(dialog, "cmbTopNames")->isEnabled());
 }
 
 QTEST_MAIN(TestNameListsDialog)
