@@ -205,3 +205,15 @@ small=${load[1000]}; big=${load[100000]}
 echo "from 1,000 to 100,000 names per list (x100): load time x$(calc "$(kv "$big" load_ms) / $(kv "$small" load_ms)" 0)," \
      "memory held by the boxes +$(calc "($(kv "$big" rss_loaded_kb) - $(kv "$big" rss_before_kb) - $(kv "$small" rss_loaded_kb) + $(kv "$small" rss_before_kb)) * 1024 / (2 * 99000)" 0) bytes per added name," \
      "program peak +$(calc "(${scale_hwm[100000]} - ${scale_hwm[1000]}) * 1024 / (2 * 99000)" 0) bytes per added name"
+
+# ---- The Name lists window (US names) --------------------------------------------
+echo
+echo "Name lists window with the real US name data ($runs runs, medians; target < 150 ms each):"
+us_line=$(QT_QPA_PLATFORM=offscreen "$benchbin/lullara_bench_usnames" --dir "$bin" --runs "$runs")
+row "open: read + parse $(kv "$us_line" names) names, choose, show" "$(kv "$us_line" open_ms) ms" "" "" "< 150 ms" \
+    "$(verdict "$(kv "$us_line" open_ms) < 150")"
+row "  of it, read + parse alone" "$(kv "$us_line" parse_ms) ms" "" "" "" ""
+row "change the decades (1950s to 2020s)" "$(kv "$us_line" change_ms) ms" "" "" "< 150 ms" \
+    "$(verdict "$(kv "$us_line" change_ms) < 150")"
+row "change to every name of every decade" "$(kv "$us_line" change_all_ms) ms" "" "" "< 150 ms" \
+    "$(verdict "$(kv "$us_line" change_all_ms) < 150")"

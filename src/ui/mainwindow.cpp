@@ -31,6 +31,7 @@
 #include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
+#include "ui/namelistsdialog.h"
 #include "ui/statusbar.h"
 
 namespace lullara {
@@ -442,6 +443,10 @@ void MainWindow::buildMenu()
     m_drawOnceAction->setObjectName(QStringLiteral("mnuDrawOnce"));
     m_drawOnceAction->setCheckable(true);
     connect(m_drawOnceAction, &QAction::toggled, &m_lottery, &Lottery::setDrawEachNameOnce);
+    m_menu->addSeparator();
+    QAction *nameListsAction = m_menu->addAction(QStringLiteral("&Name lists\u2026"));
+    nameListsAction->setObjectName(QStringLiteral("mnuNameLists"));
+    connect(nameListsAction, &QAction::triggered, this, &MainWindow::showNameLists);
 
     // The shortcut keys act whenever this window is active, whatever state the
     // menu items were left in when the menu was last opened.
@@ -580,6 +585,20 @@ bool MainWindow::chooseLetter(const QString &filter)
         return false;
     }
     return true;
+}
+
+void MainWindow::showNameLists()
+{
+    // Made anew each time, so the US name data is read only while it is open.
+    if (m_nameListsDialog) {
+        m_nameListsDialog->raise();
+        m_nameListsDialog->activateWindow();
+        return;
+    }
+    m_nameListsDialog = new NameListsDialog(
+        m_services, m_names.programDir(), [this] { chooseLetter(m_names.letterFilter()); }, this);
+    m_nameListsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_nameListsDialog->open();
 }
 
 void MainWindow::showAbout()

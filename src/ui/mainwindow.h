@@ -32,6 +32,7 @@ namespace lullara {
 class AboutWindow;
 class ClickLabel;
 class GeneratedList;
+class NameListsDialog;
 class NameBox;
 class StatusBar;
 
@@ -67,6 +68,8 @@ private:
     void bindCore();
     bool chooseLetter(const QString &filter);
     void showAbout();
+    // The "Name lists" window, over this one.
+    void showNameLists();
     void showRunState();
     void showProgress();
     void showStatus(const QString &text, bool paintNow = false);
@@ -82,6 +85,7 @@ private:
     OutputCommands m_output;
     QPointer<QWidget> m_splash;
     QPointer<AboutWindow> m_about;
+    QPointer<NameListsDialog> m_nameListsDialog;
     bool m_stored = false;
     bool m_halted = false; // a name list could not be read
 

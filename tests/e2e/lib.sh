@@ -227,7 +227,7 @@ check_installed() {
   local p=$1 s=$SOURCE_ROOT f id version meta doc=$1/share/doc/lullara
   [ "$(readlink "$p/bin/lullara")" = ../lib/lullara/lullara ] || fail "bin/lullara is not a link to ../lib/lullara/lullara"
   [ -x "$p/lib/lullara/lullara" ] || fail "no executable $p/lib/lullara/lullara"
-  for f in guyname.txt girlname.txt guy.gif girl.gif; do cmp -s "$s/resources/$f" "$p/lib/lullara/$f" || fail "no lib/lullara/$f"; done
+  for f in guyname.txt girlname.txt guy.gif girl.gif usnames.txt; do cmp -s "$s/resources/$f" "$p/lib/lullara/$f" || fail "no lib/lullara/$f"; done
   for f in 16 32 48 256; do cmp -s "$s/resources/pictures/icon$f.png" "$p/share/icons/hicolor/${f}x$f/apps/lullara.png" || fail "no ${f}x$f icon"; done
   cmp -s "$s/resources/svg/lullara.svg" "$p/share/icons/hicolor/scalable/apps/lullara.svg" || fail "no scalable icon"
   cmp -s "$s/resources/lullara.desktop" "$p/share/applications/lullara.desktop" || fail "no lullara.desktop"

@@ -1,0 +1,261 @@
+#include "ui/namelistsdialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "names/namefile.h"
+#include "names/namefolder.h"
+
+namespace lullara {
+
+namespace {
+
+constexpr int kTopChoices[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000};
+constexpr int kPreviewNames = 8;
+
+QLabel *makeLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QComboBox *makeDecadeSelector(const char *name, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    for (int decade = kUsFirstDecade; decade <= kUsLastDecade; decade += 10)
+        box->addItem(usDecadeName(decade), decade);
+    return box;
+}
+
+// A user file that exists and was not written from the US names: a list the
+// user made (or placed) by hand.
+bool isUsersOwn(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    return !file.open(QIODevice::ReadOnly) || !file.readLine(256).startsWith(kUsListMark.toUtf8());
+}
+
+} // namespace
+
+NameListsDialog::NameListsDialog(const Services &services, const QString &programDir,
+                                 std::function<void()> reloadLists, QWidget *parent)
+    : QDialog(parent), m_services(services), m_reloadLists(std::move(reloadLists)), m_userFolder(userNameFolder())
+{
+    setObjectName(QStringLiteral("dlgNameLists"));
+    setWindowTitle(QStringLiteral("Name lists"));
+
+    auto *sourceBox = new QGroupBox(QStringLiteral("Names from"), this);
+    m_bundledOption = new QRadioButton(QStringLiteral("&Bundled first names"), sourceBox);
+    m_bundledOption->setObjectName(QStringLiteral("optBundledNames"));
+    m_usOption = new QRadioButton(QStringLiteral("U&S names by popularity, 1880\u20132024"), sourceBox);
+    m_usOption->setObjectName(QStringLiteral("optUsNames"));
+
+    m_fromSelector = makeDecadeSelector("cmbFromDecade", sourceBox);
+    m_toSelector = makeDecadeSelector("cmbToDecade", sourceBox);
+    m_fromSelector->setCurrentIndex(m_fromSelector->findData(2010));
+    m_toSelector->setCurrentIndex(m_toSelector->findData(2020));
+    QLabel *fromLabel = makeLabel("lblFromDecade", QStringLiteral("born from the &decade"), sourceBox);
+    QLabel *toLabel = makeLabel("lblToDecade", QStringLiteral("&to"), sourceBox);
+    fromLabel->setBuddy(m_fromSelector);
+    toLabel->setBuddy(m_toSelector);
+
+    m_topSelector = new QComboBox(sourceBox);
+    m_topSelector->setObjectName(QStringLiteral("cmbTopNames"));
+    for (int n : kTopChoices)
+        m_topSelector->addItem(QString::number(n), n);
+    m_topSelector->addItem(QStringLiteral("all"), 0);
+    m_topSelector->setCurrentIndex(m_topSelector->findData(100));
+    QLabel *topLabel = makeLabel("lblTopNames", QStringLiteral("&keep the"), sourceBox);
+    topLabel->setBuddy(m_topSelector);
+    QLabel *topAfter = makeLabel("lblTopNamesAfter", QStringLiteral("most popular names of each list"), sourceBox);
+
+    m_boysCount = makeLabel("lblBoysCount", QString(), sourceBox);
+    m_girlsCount = makeLabel("lblGirlsCount", QString(), sourceBox);
+    m_boysPreview = makeLabel("lblBoysPreview", QString(), sourceBox);
+    m_girlsPreview = makeLabel("lblGirlsPreview", QString(), sourceBox);
+    for (QLabel *preview : {m_boysPreview, m_girlsPreview}) {
+        preview->setTextFormat(Qt::PlainText);
+        preview->setWordWrap(true);
+        preview->setMinimumWidth(440);
+    }
+
+    auto *grid = new QGridLayout(sourceBox);
+    grid->addWidget(m_bundledOption, 0, 0, 1, 4);
+    grid->addWidget(m_usOption, 1, 0, 1, 4);
+    auto *decades = new QHBoxLayout;
+    decades->addWidget(fromLabel);
+    decades->addWidget(m_fromSelector);
+    decades->addWidget(toLabel);
+    decades->addWidget(m_toSelector);
+    decades->addStretch();
+    auto *top = new QHBoxLayout;
+    top->addWidget(topLabel);
+    top->addWidget(m_topSelector);
+    top->addWidget(topAfter);
+    top->addStretch();
+    grid->addLayout(decades, 2, 1, 1, 3);
+    grid->addLayout(top, 3, 1, 1, 3);
+    grid->addWidget(m_boysCount, 4, 1, 1, 3);
+    grid->addWidget(m_boysPreview, 5, 1, 1, 3);
+    grid->addWidget(m_girlsCount, 6, 1, 1, 3);
+    grid->addWidget(m_girlsPreview, 7, 1, 1, 3);
+    grid->setColumnMinimumWidth(0, 16);
+
+    m_useButton = new QPushButton(QStringLiteral("&Use these lists"), this);
+    m_useButton->setObjectName(QStringLiteral("cmdUseLists"));
+    m_bundledButton = new QPushButton(QStringLiteral("Bundled &lists"), this);
+    m_bundledButton->setObjectName(QStringLiteral("cmdBundledLists"));
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("cmdClose"));
+    m_useButton->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_useButton);
+    buttons->addWidget(m_bundledButton);
+    buttons->addWidget(m_closeButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(sourceBox);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_bundledOption, m_usOption);
+    setTabOrder(m_usOption, m_fromSelector);
+    setTabOrder(m_fromSelector, m_toSelector);
+    setTabOrder(m_toSelector, m_topSelector);
+    setTabOrder(m_topSelector, m_useButton);
+    setTabOrder(m_useButton, m_bundledButton);
+    setTabOrder(m_bundledButton, m_closeButton);
+
+    // The data is read now, each time the window opens, and never at start-up.
+    auto data = readUsNames(nameFilePath(programDir, kUsNamesFile));
+    if (auto *read = std::get_if<UsNameData>(&data)) {
+        m_data = std::move(*read);
+    } else {
+        m_usOption->setEnabled(false);
+        m_usOption->setToolTip(QStringLiteral("The US name data cannot be used: ") + std::get<QString>(data));
+    }
+    (m_data && userFilesAreUsNames(m_userFolder) ? m_usOption : m_bundledOption)->setChecked(true);
+
+    // The first decade never lies after the last one.
+    connect(m_fromSelector, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index > m_toSelector->currentIndex())
+            m_toSelector->setCurrentIndex(index);
+        showSelection();
+    });
+    connect(m_toSelector, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < m_fromSelector->currentIndex())
+            m_fromSelector->setCurrentIndex(index);
+        showSelection();
+    });
+    connect(m_topSelector, &QComboBox::currentIndexChanged, this, &NameListsDialog::showSelection);
+    connect(m_usOption, &QRadioButton::toggled, this, &NameListsDialog::showSource);
+    connect(m_useButton, &QPushButton::clicked, this, &NameListsDialog::useLists);
+    connect(m_bundledButton, &QPushButton::clicked, this, &NameListsDialog::useBundledLists);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    showSelection();
+    showSource();
+}
+
+UsNameChoice NameListsDialog::choice() const
+{
+    return {m_fromSelector->currentData().toInt(), m_toSelector->currentData().toInt(),
+            m_topSelector->currentData().toInt()};
+}
+
+void NameListsDialog::showSelection()
+{
+    if (!m_data)
+        return;
+    m_selection = selectUsNames(*m_data, choice());
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (Gender gender : {Gender::Boys, Gender::Girls}) {
+        const bool boys = gender == Gender::Boys;
+        const QStringList &names = m_selection.of(gender);
+        (boys ? m_boysCount : m_girlsCount)
+            ->setText((boys ? QStringLiteral("Boys: ") : QStringLiteral("Girls: ")) + english.toString(names.size())
+                      + QStringLiteral(" of ") + english.toString(m_selection.available(gender))
+                      + QStringLiteral(" names"));
+        QString preview = names.mid(0, kPreviewNames).join(QStringLiteral(", "));
+        if (names.size() > kPreviewNames)
+            preview += QStringLiteral(", \u2026");
+        (boys ? m_boysPreview : m_girlsPreview)->setText(preview);
+    }
+}
+
+void NameListsDialog::showSource()
+{
+    const bool us = m_usOption->isChecked();
+    for (QWidget *w : std::initializer_list<QWidget *>{m_fromSelector, m_toSelector, m_topSelector})
+        w->setEnabled(us);
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setEnabled(us);
+}
+
+void NameListsDialog::useLists()
+{
+    if (!m_usOption->isChecked()) {
+        useBundledLists();
+        return;
+    }
+    if (!m_data || !mayReplaceUsersOwnFiles(QStringLiteral("replaced")))
+        return;
+    if (const auto error = writeUsNameFiles(m_userFolder, m_selection, choice())) {
+        showFileError(QStringLiteral("written"), *error);
+        return;
+    }
+    m_reloadLists();
+}
+
+void NameListsDialog::useBundledLists()
+{
+    if (!mayReplaceUsersOwnFiles(QStringLiteral("removed")))
+        return;
+    if (const auto error = removeUserNameFiles(m_userFolder)) {
+        showFileError(QStringLiteral("removed"), *error);
+        return;
+    }
+    m_bundledOption->setChecked(true);
+    m_reloadLists();
+}
+
+void NameListsDialog::showFileError(const QString &what, const UsFileError &error)
+{
+    m_services.dialogs->message(this, QStringLiteral("Name lists"),
+                                QStringLiteral("The name list could not be ") + what + QStringLiteral(":\r\n")
+                                    + error.path + QStringLiteral("\r\n\r\n") + error.reason,
+                                MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+bool NameListsDialog::mayReplaceUsersOwnFiles(const QString &action)
+{
+    QStringList own;
+    for (const QString &name : {kBoysFile, kGirlsFile}) {
+        const QString path = nameFilePath(m_userFolder, name);
+        if (isUsersOwn(path))
+            own.append(QDir::toNativeSeparators(path));
+    }
+    if (own.isEmpty())
+        return true;
+    return m_services.dialogs->message(this, QStringLiteral("Name lists"),
+                                       QStringLiteral("Your own name list will be ") + action + QStringLiteral(":\r\n")
+                                           + own.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\nGo on?"),
+                                       MsgButtons::YesNo, MsgIcon::Exclamation)
+        == MsgAnswer::Yes;
+}
+
+} // namespace lullara
