@@ -203,10 +203,12 @@ def failed(junit):
 def targets(showonly, full_path=False):
     with open(showonly, encoding="utf-8") as f:
         data = json.load(f)
+    # Only programs this build makes: a test run by a shell needs no target.
+    build = os.path.dirname(os.path.dirname(os.path.abspath(showonly)))
     names = []
     for test in data.get("tests", []):
         command = test.get("command") or []
-        if command:
+        if command and os.path.abspath(command[0]).startswith(build + os.sep):
             name = command[0] if full_path else os.path.basename(command[0])
             if name not in names:
                 names.append(name)
