@@ -94,26 +94,19 @@ private slots:
                      && c.texts().last().startsWith("The saved file could not be shown in a text viewer:\r\n"), !viewerWorks);
     }
 
-    void saveMethodPreselectsTheDialog_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("preselected");
-        QTest::newRow("empty") << "" << 2;
-        QTest::newRow("html") << "3" << 3;
-        QTest::newRow("no such filter") << "7" << 2;
-        QTest::newRow("not a number") << "abc" << 2;
-    }
     void saveMethodPreselectsTheDialog()
     {
-        QFETCH(QString, stored);
-        Commands c;
-        store().setValue(QStringLiteral("Setting/SaveMethod"), stored);
-        c.addRows({"Anna"});
-        c.commands.saveAll(); // no answer queued: Cancel, which writes and stores nothing
-        QTEST(c.dialogs.saveRequests.value(0).filterIndex, "preselected");
-        QCOMPARE(QDir(c.folder.path()).entryList({"out*"}), QStringList());
-        QCOMPARE(storedSaveMethod(), stored);
-        QVERIFY(c.dialogs.messages.isEmpty() && c.statuses.isEmpty());
+        // The stored text and the file type the dialog opens on.
+        for (const auto &[stored, preselected] : {std::pair<QString, int>{"", 2}, {"3", 3}, {"7", 2}, {"abc", 2}}) {
+            Commands c;
+            store().setValue(QStringLiteral("Setting/SaveMethod"), stored);
+            c.addRows({"Anna"});
+            c.commands.saveAll(); // no answer queued: Cancel, which writes and stores nothing
+            QCOMPARE(c.dialogs.saveRequests.value(0).filterIndex, preselected);
+            QCOMPARE(QDir(c.folder.path()).entryList({"out*"}), QStringList());
+            QCOMPARE(storedSaveMethod(), stored);
+            QVERIFY(c.dialogs.messages.isEmpty() && c.statuses.isEmpty());
+        }
     }
 
     void failedSaveKeepsTheOldFile()
