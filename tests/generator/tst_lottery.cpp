@@ -32,18 +32,17 @@ struct Engine {
     // "once" draws each name once, "boys=A,B" writes the boys' file anew and reads "All".
     void run(const QStringList &commands)
     {
-        static const QHash<QString, void (Lottery::*)()> known{
+        static const QHash<QString, std::function<void(Lottery &)>> known{
             {"start", &Lottery::start},         {"stop", &Lottery::stop},
             {"F8", &Lottery::pause},            {"F9", &Lottery::resume},
             {"number", &Lottery::numberTick},   {"lottery", &Lottery::lotteryTick},
-            {"flash", &Lottery::flashTick},     {"clear", &Lottery::clearList}};
+            {"flash", &Lottery::flashTick},     {"clear", &Lottery::clearList},
+            {"add boy", [](Lottery &l) { l.addByHand(Gender::Boys); }},
+            {"girls", [](Lottery &l) { l.setGender(Gender::Girls); }},
+            {"once", [](Lottery &l) { l.setDrawEachNameOnce(true); }}};
         for (const QString &command : commands) {
-            if (command == QLatin1String("add boy"))
-                lottery.addByHand(Gender::Boys);
-            else if (command == QLatin1String("girls"))
-                lottery.setGender(Gender::Girls);
-            else if (command == QLatin1String("once"))
-                lottery.setDrawEachNameOnce(true);
+            if (known.contains(command))
+                known.value(command)(lottery);
             else if (command.startsWith(QLatin1String("boys="))) {
                 writeNameFile(folder.file(QStringLiteral("guyname.txt")), command.mid(5).split(u','));
                 names.chooseFilter(QStringLiteral("All"));
@@ -52,8 +51,6 @@ struct Engine {
                 lottery.setWantedText(command.mid(2));
             else if (command.size() == 1)
                 names.chooseFilter(command);
-            else if (known.contains(command))
-                (lottery.*known.value(command))();
             else
                 QFAIL(qPrintable(command));
         }
