@@ -86,26 +86,20 @@ private slots:
         for (const auto &[stored, expected] : rows)
             QCOMPARE(parseSaveMethod(stored), expected);
     }
-    void keepOnScreen_data()
+    void keepOnScreen()
     {
-        QTest::addColumn<QList<QRect>>("screens");
-        QTest::addColumn<QRect>("window");
-        QTest::addColumn<QPoint>("expected");
         const QList<QRect> one{QRect(0, 0, 1920, 1080)};
         const QList<QRect> two{one[0], QRect(1920, 0, 1280, 1024)};
         const QList<QRect> gap{QRect(0, 0, 1000, 800), QRect(2000, 0, 1000, 800)};
-        QTest::newRow("one pixel on, above and left") << one << QRect(-399, -299, 400, 300) << QPoint(-399, -299);
-        QTest::newRow("just past the right edge") << one << QRect(1920, 100, 400, 300) << QPoint(1520, 100);
-        QTest::newRow("larger than the screen") << one << QRect(5000, 5000, 3000, 2000) << QPoint(0, 0);
-        QTest::newRow("no screens") << QList<QRect>{} << QRect(-5000, 0, 400, 300) << QPoint(-5000, 0);
-        QTest::newRow("below the shorter second screen") << two << QRect(2500, 1050, 400, 300) << QPoint(2500, 724);
-        QTest::newRow("in the gap, nearer the right screen") << gap << QRect(1600, 100, 200, 100) << QPoint(2000, 100);
-    }
-    void keepOnScreen()
-    {
-        QFETCH(QList<QRect>, screens);
-        QFETCH(QRect, window);
-        QTEST(lullara::keepOnScreen(window, screens), "expected");
+        const std::tuple<QList<QRect>, QRect, QPoint> rows[] = {
+            {one, QRect(-399, -299, 400, 300), QPoint(-399, -299)}, // one pixel on, above and left
+            {one, QRect(1920, 100, 400, 300), QPoint(1520, 100)},   // just past the right edge
+            {one, QRect(5000, 5000, 3000, 2000), QPoint(0, 0)},     // larger than the screen
+            {{}, QRect(-5000, 0, 400, 300), QPoint(-5000, 0)},      // no screens
+            {two, QRect(2500, 1050, 400, 300), QPoint(2500, 724)},  // below the shorter second screen
+            {gap, QRect(1600, 100, 200, 100), QPoint(2000, 100)}};  // in the gap, nearer the right screen
+        for (const auto &[screens, window, expected] : rows)
+            QCOMPARE(lullara::keepOnScreen(window, screens), expected);
     }
 };
 

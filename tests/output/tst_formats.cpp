@@ -11,31 +11,25 @@ class TestFormats : public QObject {
     Q_OBJECT
 
 private slots:
-    void generalDate_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<QString>("expected");
-        const QLocale c = QLocale::c(), german(QLocale::German, QLocale::Germany);
-        QTest::newRow("C midnight") << c << QTime(0, 0) << "7 Mar 2024";
-        QTest::newRow("C one second past midnight") << c << QTime(0, 0, 1) << "7 Mar 2024 00:00:01";
-        QTest::newRow("C midnight lasts the whole second") << c << QTime(0, 0, 0, 999) << "7 Mar 2024";
-        QTest::newRow("German midnight") << german << QTime(0, 0) << "07.03.24";
-        QTest::newRow("German afternoon, no time zone") << german << QTime(14, 5, 9) << "07.03.24 14:05:09";
-        QTest::newRow("US afternoon, no time zone") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                                    << QTime(14, 5, 9) << "3/7/24 2:05:09 PM";
-    }
     void generalDate()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(QTime, time);
-        const QDateTime when(QDate(2024, 3, 7), time);
-        QTEST(lullara::generalDate(when, locale), "expected");
-        const QLocale saved;
-        QLocale::setDefault(locale); // as the program calls it: the user's locale
-        const QString byDefault = lullara::generalDate(when);
-        QLocale::setDefault(saved);
-        QTEST(byDefault, "expected");
+        const QLocale c = QLocale::c(), german(QLocale::German, QLocale::Germany);
+        const std::tuple<QLocale, QTime, const char *> rows[] = {
+            {c, QTime(0, 0), "7 Mar 2024"},
+            {c, QTime(0, 0, 1), "7 Mar 2024 00:00:01"},
+            {c, QTime(0, 0, 0, 999), "7 Mar 2024"}, // midnight lasts the whole second
+            {german, QTime(0, 0), "07.03.24"},
+            {german, QTime(14, 5, 9), "07.03.24 14:05:09"}, // no time zone
+            {QLocale(QLocale::English, QLocale::UnitedStates), QTime(14, 5, 9), "3/7/24 2:05:09 PM"}};
+        for (const auto &[locale, time, expected] : rows) {
+            const QDateTime when(QDate(2024, 3, 7), time);
+            QCOMPARE(lullara::generalDate(when, locale), QString(expected));
+            const QLocale saved;
+            QLocale::setDefault(locale); // as the program calls it: the user's locale
+            const QString byDefault = lullara::generalDate(when);
+            QLocale::setDefault(saved);
+            QCOMPARE(byDefault, QString(expected));
+        }
     }
     void printoutAndClipboard()
     {
