@@ -15,35 +15,25 @@ class TestDraw : public QObject {
     Q_OBJECT
 
 private slots:
-    void position_data();
-    void position()
-    {
-        QFETCH(int, count);
-        QFETCH(float, r);
-        QTEST(drawPosition(count, r), "expected");
-    }
+    void position();
     void valuesSpreadEvenly();
 };
 
-void TestDraw::position_data()
+void TestDraw::position()
 {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("expected");
-
-    const float belowOne = std::nextafter(1.0f, 0.0f);
-    QTest::newRow("r 0 gives 1") << 10 << 0.0f << 1;
-    QTest::newRow("101 entries, 0.25") << 101 << 0.25f << 26;
+    // Entries, the random value, the position drawn.
+    std::vector<std::tuple<int, float, int>> rows{
+        {10, 0.0f, 1}, {101, 0.25f, 26},
+        // Single precision rounds these sums up to 2; double precision would give 1.
+        {3, std::nextafter(0.5f, 0.0f), 2}, {11, std::nextafter(0.1f, 0.0f), 2},
+        {1, 0.5f, -1}, // no valid draw from one entry
+        {50, 1.0f, 49}}; // a value the generator cannot give still stays inside the list
     // r just below 1 draws the last entry, also where (count - 1) * r + 1
     // rounds up to count in single precision (2, 3, 17, 16777217).
     for (int count : {2, 3, 17, 32767, 16777217})
-        QTest::addRow("%d entries, r just below 1", count) << count << belowOne << count - 1;
-    // Single precision rounds these sums up to 2; double precision would give 1.
-    QTest::newRow("3 entries, just below half") << 3 << std::nextafter(0.5f, 0.0f) << 2;
-    QTest::newRow("11 entries, just below 0.1") << 11 << std::nextafter(0.1f, 0.0f) << 2;
-    QTest::newRow("one entry: no valid draw") << 1 << 0.5f << -1;
-    // A value the generator cannot give still stays inside the list.
-    QTest::newRow("r 1") << 50 << 1.0f << 49;
+        rows.emplace_back(count, std::nextafter(1.0f, 0.0f), count - 1);
+    for (const auto &[count, r, expected] : rows)
+        QCOMPARE(std::pair(count, drawPosition(count, r)), std::pair(count, expected));
 }
 
 void TestDraw::valuesSpreadEvenly()
