@@ -28,40 +28,34 @@ class TestSettingsValues : public QObject {
     Q_OBJECT
 
 private slots:
-    void interpretStored_data()
+    void interpretStored()
     {
         // Stored: Top, Left, cmbNum, cmbInterval, optAll, optSel, DrawEachNameOnce.
         // Expected: the positions in twips, then what the number, interval and
         // letter selectors and the menu's "each name once" show.
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QList<double>>("twips");
-        QTest::addColumn<QStringList>("shown");
+        const GermanLocale german; // the store is read the same whatever the user's locale
         const QList<double> unset{100, 100};
         const QStringList defaults{"5", "1", "All", "-"};
-        auto row = [](const char *name, const char *stored, const QList<double> &twips, const QStringList &shown) {
-            QTest::newRow(name) << QString(stored).split(u'|') << twips << shown;
-        };
-        row("empty store", "||||||", unset, defaults);
-        row("letter K, each name once", "1500|3000|27|0|False|10|True", {1500, 3000}, {"100", "0.25", "K", "once"});
-        row("All after an earlier K", "||||True|10|False", unset, defaults);
-        row("optAll missing, optSel Z", "||0|52||25|", unset, {"1", "50", "Z", "-"});
-        // What the program cannot have written falls back to that key's default.
-        row("letter past Z", "||||False|26|true", unset, defaults);
-        row("not numbers", "abc|nan|five|1.5|False|K|1", unset, defaults);
-        row("past the ends", "-30000|1507.5|28|-1|False|-1|", {-30000, 1507.5}, defaults);
-    }
-    void interpretStored()
-    {
-        QFETCH(QStringList, stored);
-        const GermanLocale german; // the store is read the same whatever the user's locale
-        const StoredText text{stored[0], stored[1], stored[2], stored[3], stored[4], stored[5], stored[6]};
+        const std::tuple<const char *, QList<double>, QStringList> rows[] = {
+            {"||||||", unset, defaults}, // an empty store
+            {"1500|3000|27|0|False|10|True", {1500, 3000}, {"100", "0.25", "K", "once"}}, // letter K
+            {"||||True|10|False", unset, defaults}, // All after an earlier K
+            {"||0|52||25|", unset, {"1", "50", "Z", "-"}}, // optAll missing
+            // What the program cannot have written falls back to that key's default.
+            {"||||False|26|true", unset, defaults},
+            {"abc|nan|five|1.5|False|K|1", unset, defaults},
+            {"-30000|1507.5|28|-1|False|-1|", {-30000, 1507.5}, defaults}};
         const QStringList numbers = namesNumEntries(), intervals = lotteryIntervalEntries();
-        const RestoredChoices c = lullara::interpretStored(text, int(numbers.size()), int(intervals.size()));
-        QTEST((QList<double>{c.topTwips, c.leftTwips}), "twips");
-        QTEST((QStringList{numbers.value(c.numIndex, "<none>"), intervals.value(c.intervalIndex, "<none>"),
-                           c.letterIndex < 0 ? QStringLiteral("All") : QString(QChar('A' + c.letterIndex)),
-                           c.drawEachNameOnce ? "once" : "-"}),
-              "shown");
+        for (const auto &[row, twips, shown] : rows) {
+            const QStringList s = QString(row).split(u'|');
+            const StoredText text{s[0], s[1], s[2], s[3], s[4], s[5], s[6]};
+            const RestoredChoices c = lullara::interpretStored(text, int(numbers.size()), int(intervals.size()));
+            QCOMPARE((QList<double>{c.topTwips, c.leftTwips}), twips);
+            QCOMPARE((QStringList{numbers.value(c.numIndex, "<none>"), intervals.value(c.intervalIndex, "<none>"),
+                                  c.letterIndex < 0 ? QStringLiteral("All") : QString(QChar('A' + c.letterIndex)),
+                                  c.drawEachNameOnce ? "once" : "-"}),
+                     shown);
+        }
     }
     void numbers()
     {
