@@ -27,24 +27,23 @@ start_app second
 W=$(main_window)
 run_three "$W" "$OUT/boys-k.txt"
 names_in "$OUT/boys-k.txt" Kevin Kurt Kyle
-# saved_as FILE page|text : the file is an HTML page, or the plain-text list.
+# saved_as FILE page|text [html|text] : Save All to FILE, with the file type
+# picked in the dialog if given; the file is then an HTML page, or the
+# plain-text list.
 saved_as() {
+  save_as "$W" "$1" "${3:-}"
   local text; text=$(tr -d '\r' <"$1")
   case $2 in
     page) grep -q '<html>' <<<"$text" ;;
     text) ! grep -q '<' <<<"$text" && grep -qE '^(Kevin|Kurt|Kyle)$' <<<"$text" ;;
   esac || fail "${1##*/} is not saved as $2"
 }
-save_as "$W" "$OUT/names.txt"   # the type the dialog offers first: Text Document
-saved_as "$OUT/names.txt" text
+saved_as "$OUT/names.txt" text   # the type the dialog offers first: Text Document
 conf_expect SaveMethod=2
-save_as "$W" "$OUT/page" html
-saved_as "$OUT/page" page
+saved_as "$OUT/page" page html
 conf_expect SaveMethod=3
-save_as "$W" "$OUT/again.txt"   # HTML is offered again
-saved_as "$OUT/again.txt" page
-save_as "$W" "$OUT/again.txt" text   # replaces it, after the dialog's question
-saved_as "$OUT/again.txt" text
+saved_as "$OUT/again.txt" page   # HTML is offered again
+saved_as "$OUT/again.txt" text text   # replaces it, after the dialog's question
 close_by_wm "$W"
 conf_expect "${STORED[@]}" SaveMethod=2
 log passed

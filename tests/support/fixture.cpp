@@ -16,9 +16,6 @@ void writeNameFile(const QString &path, const QStringList &lines)
         f.write(line.toUtf8() + "\r\n");
 }
 
-QStringList Folder::defaultBoys() { return {"# boys", "Adam", "Ben", "Karl", "Kevin", "Zack", "Mark", "Bob"}; }
-QStringList Folder::defaultGirls() { return {"# girls", "Anna", "Karen", "Mia", "Zoe", "Kate", "Beth"}; }
-
 Folder::Folder(const QStringList &boys, const QStringList &girls)
 {
     QStandardPaths::setTestModeEnabled(true);

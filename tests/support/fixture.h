@@ -16,8 +16,8 @@ class Folder {
 public:
     explicit Folder(const QStringList &boys = defaultBoys(), const QStringList &girls = defaultGirls());
     // Boys Adam Ben Bob Karl Kevin Mark Zack; girls Anna Beth Karen Kate Mia Zoe (file order differs).
-    static QStringList defaultBoys();
-    static QStringList defaultGirls();
+    static QStringList defaultBoys() { return {"# boys", "Adam", "Ben", "Karl", "Kevin", "Zack", "Mark", "Bob"}; }
+    static QStringList defaultGirls() { return {"# girls", "Anna", "Karen", "Mia", "Zoe", "Kate", "Beth"}; }
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
     // The settings store the program uses, as a file.
