@@ -171,7 +171,7 @@ error_box() {
   local b
   b=$(wait_window '^Error 53$') || fail "no \"Error 53\" box ($1)"
   sleep 0.5; shot "error-$1"
-  xprop -id "$b" _NET_WM_ICON | grep -q "Icon (" || fail "the box has no window icon ($1)"
+  wait_for 5 'xprop -id "$b" _NET_WM_ICON | grep -q "Icon ("' || fail "the box has no window icon ($1)"
   window_gone '^Lullara v2\.0$' || fail "the main window is shown although $1"
   keys "$b" Return; wait_exit 15
   [ "$E2E_APP_STATUS" -ne 0 ] || fail "the program exited with status 0 after the error box ($1)"
