@@ -158,7 +158,6 @@ void TestMainWindow::storesChoicesOnClose()
     for (const char *key : {"cmbNum", "cmbInterval", "optAll", "optSel", "Left", "Top", "DrawEachNameOnce"})
         stored << store().value(QStringLiteral("Setting/") + key).toString();
     QCOMPARE(stored, (QStringList{"27", "0", "True", "10", "600", "900", "True"})); // optSel kept from before
-    QVERIFY(folder.fakes.dialogs.messages.isEmpty());
     session([](MainWindow &w) {
         QVERIFY(child<QAction>(&w, "mnuDrawOnce")->isChecked() && w.lottery()->drawEachNameOnce());
     });
@@ -169,7 +168,7 @@ void TestMainWindow::storesChoicesOnClose()
     QVERIFY(QFile(settingsFolder).open(QIODevice::WriteOnly)); // a file where the folder belongs
     session([](MainWindow &) {});
     QFile::remove(settingsFolder);
-    QCOMPARE(folder.fakes.dialogs.messages.size(), 1);
+    QCOMPARE(folder.fakes.dialogs.messages.size(), 1); // and nothing before
     QVERIFY(folder.fakes.dialogs.messages.first().text.contains(Folder::settingsFile()));
 }
 
@@ -413,8 +412,7 @@ void TestMainWindow::usNamesBecomeTheListsAndGoAgain()
     QCOMPARE(w.names()->girls()->at(0), QStringLiteral("Girla"));
 
     // Opened again, the window starts from the lists in use.
-    dialog->close();
-    QTRY_VERIFY(!w.findChild<NameListsDialog *>());
+    delete dialog;
     dialog = open();
     QVERIFY(child<QRadioButton>(dialog, "optUsNames")->isChecked());
     QTest::mouseClick(child(dialog, "cmdBundledLists"), Qt::LeftButton);
