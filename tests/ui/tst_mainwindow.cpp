@@ -1,58 +1,84 @@
 // The main window as the user meets it: what it shows after loading from
-// the settings store, what keys and clicks change on screen, and what it
-// stores on closing.
+// the settings store, what keys and clicks change on screen, what it stores
+// on closing, its lock-key panels and its "Name lists" window.
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMessageBox>
-#include <QPainter>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
-#include <QTest>
-#include <QToolButton>
-#include <QTranslator>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/qttranslations.h"
 #include "app/splashwindow.h"
 #include "fixture.h"
+#include "names/namefolder.h"
+#include "names/usnames.h"
 #include "ui/mainwindow.h"
+#include "ui/namelistsdialog.h"
+#include "ui/statusbar.h"
 
 using namespace lullara;
 using namespace lullara::test;
 
 namespace {
 template <typename T = QWidget>
-T *child(QWidget *w, const char *name)
+T *child(QObject *w, const char *name)
 {
     T *found = w->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
+    return found ? found : (qFatal("no control %s", name), nullptr);
 }
 
 QSettings store() { return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")); }
 
-// A program folder and a main window loaded from it.
+// The smallest rectangle around the pixels of `image` that pass `test`.
+QRect boxOf(const QImage &image, const std::function<bool(QColor)> &test)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixelColor(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+std::function<bool(QColor)> darkerThan(int grey) { return [grey](QColor c) { return qGray(c.rgb()) < grey; }; }
+
+// A program folder and a main window loaded from it, on the screen if asked.
 struct Opened {
-    explicit Opened(const QStringList &boys = Folder::defaultBoys())
+    explicit Opened(bool shown = false, const QStringList &boys = Folder::defaultBoys())
         : folder(boys), w(folder.fakes.services(), folder.path())
     {
-        loaded = w.load();
+        QVERIFY(w.load());
+        if (shown) {
+            w.show();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+        }
     }
     Folder folder;
     MainWindow w;
-    bool loaded = false;
+};
+
+// A window that paints its background with the button face behind a status
+// bar, with all three locks on or all off.
+struct Locks : FakeShell { explicit Locks(bool on) { set(on); } void set(bool on) { caps = scroll = num = on; } };
+struct PanelWindow {
+    explicit PanelWindow(bool on) : shell(on), bar(&shell, &widget)
+    {
+        widget.setBackgroundRole(QPalette::Button);
+        widget.setAutoFillBackground(true);
+        bar.setGeometry(0, 0, 577, 22);
+        widget.show();
+    }
+    // The darkest grey level inside a panel's bevel, as drawn on the screen: the text's colour.
+    int darkest(int position)
+    {
+        const QLabel *panel = bar.panel(position);
+        const QImage image = widget.grab(panel->contentsRect().translated(panel->mapTo(&widget, QPoint())))
+                                 .toImage().convertToFormat(QImage::Format_RGB32); // one QRgb a pixel, no padding
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+        return qGray(*std::min_element(pixels, pixels + image.width() * image.height(),
+                                       [](QRgb a, QRgb b) { return qGray(a) < qGray(b); }));
+    }
+    Locks shell;
+    QWidget widget;
+    StatusBar bar;
 };
 } // namespace
 
@@ -66,125 +92,97 @@ private slots:
     void keysAndClicksShowTheRun();
     void namesAreShownAsTheyStand();
     void aVeryLongNameShowsItsBeginning();
-    void labelsDrawInDarkGrey();
-    void tabVisitsEachControlOnce_data();
+    void looks();
     void tabVisitsEachControlOnce();
-    void splashDrawsItsRuleAndOutline();
-    void letterCaptionsLieOnTheBorder();
-    void tickPicturesAreDrawnWhole_data();
-    void tickPicturesAreDrawnWhole();
-    void qtButtonsSpeakTheUsersLanguage_data();
     void qtButtonsSpeakTheUsersLanguage();
     void nameBoxRepaintsTheRowsItLeaves();
+    void lockPanelsDimWhileTheLockIsOff();
+    void lockKeysShowAtOnce();
+    void usNamesBecomeTheListsAndGoAgain();
 };
 
 void TestMainWindow::loadsStoredChoices_data()
 {
     QTest::addColumn<QStringList>("stored"); // key=value
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("interval");
-    QTest::addColumn<QString>("letter");
-    QTest::addColumn<QStringList>("boys");
-
-    const QStringList all{"Adam", "Ben", "Bob", "Karl", "Kevin", "Mark", "Zack"};
-    QTest::newRow("empty store") << QStringList{} << "5" << "1" << "All" << all;
-    QTest::newRow("K, 100, 0.25") << QStringList{"optAll=False", "optSel=10", "cmbNum=27", "cmbInterval=0"} << "100"
-                                  << "0.25" << "K" << QStringList{"Karl", "Kevin"};
-    QTest::newRow("All wins over optSel") << QStringList{"optAll=True", "optSel=10"} << "5" << "1" << "All" << all;
+    QTest::addColumn<QStringList>("shown");  // number, interval, letter, then the boys' list
+    QTest::newRow("K, 100, 0.25") << QStringList{"optAll=False", "optSel=10", "cmbNum=27", "cmbInterval=0"}
+                                  << QStringList{"100", "0.25", "K", "Karl", "Kevin"};
+    QTest::newRow("All wins over optSel")
+        << QStringList{"optAll=True", "optSel=10"}
+        << QStringList{"5", "1", "All", "Adam", "Ben", "Bob", "Karl", "Kevin", "Mark", "Zack"};
 }
 
 void TestMainWindow::loadsStoredChoices()
 {
     QFETCH(QStringList, stored);
-    QFETCH(QString, number);
-    QFETCH(QString, interval);
-    QFETCH(QString, letter);
-    QFETCH(QStringList, boys);
-
+    QFETCH(QStringList, shown);
     Folder folder;
     for (const QString &kv : stored)
-        store().setValue(QStringLiteral("Setting/") + kv.section(QLatin1Char('='), 0, 0), kv.section(QLatin1Char('='), 1));
+        store().setValue("Setting/" + kv.section('=', 0, 0), kv.section('=', 1));
     MainWindow w(folder.fakes.services(), folder.path());
     QVERIFY(w.load());
-    QCOMPARE(child<QComboBox>(&w, "cmbNamesNum")->currentText(), number);
-    QCOMPARE(child<QComboBox>(&w, "cmbLotteryInterval")->currentText(), interval);
-    QCOMPARE(child<QLineEdit>(&w, "txtLet")->text(), letter);
-    auto *boysList = child<QWidget>(&w, "lstBoys")->findChild<QListView *>();
-    QStringList shown;
-    for (int i = 0; i < boysList->model()->rowCount(); ++i)
-        shown << boysList->model()->index(i, 0).data().toString();
-    QCOMPARE(shown, boys);
-    QCOMPARE(child<QWidget>(&w, "lstBoys")->findChild<QLineEdit *>()->text(), boys.value(0));
+    QStringList seen{child<QComboBox>(&w, "cmbNamesNum")->currentText(),
+                     child<QComboBox>(&w, "cmbLotteryInterval")->currentText(), child<QLineEdit>(&w, "txtLet")->text()};
+    const QAbstractItemModel *boys = child(&w, "lstBoys")->findChild<QListView *>()->model();
+    for (int i = 0; i < boys->rowCount(); ++i)
+        seen << boys->index(i, 0).data().toString();
+    QCOMPARE(seen, shown);
+    QCOMPARE(child(&w, "lstBoys")->findChild<QLineEdit *>()->text(), shown.value(3));
     QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("......"));
-    QVERIFY(child<QToolButton>(&w, "cmdStart")->isEnabled() && !child<QToolButton>(&w, "chkPause")->isEnabled());
 }
 
 void TestMainWindow::storesChoicesOnClose()
 {
     Folder folder;
-    {
+    const auto session = [&](const std::function<void(MainWindow &)> &use) {
         MainWindow w(folder.fakes.services(), folder.path());
         QVERIFY(w.load());
+        use(w);
         w.close();
-    }
-    QVERIFY(!store().contains(QStringLiteral("Setting/DrawEachNameOnce"))); // never turned on, never written
-    store().setValue(QStringLiteral("Setting/optSel"), QStringLiteral("10"));
+    };
+    session([](MainWindow &) {});
+    QVERIFY(!store().contains("Setting/DrawEachNameOnce")); // never turned on, never written
+    store().setValue("Setting/optSel", "10");
     store().sync();
-    {
-        MainWindow w(folder.fakes.services(), folder.path());
-        QVERIFY(w.load());
+    session([](MainWindow &w) {
         child<QComboBox>(&w, "cmbNamesNum")->setCurrentIndex(27);
         child<QComboBox>(&w, "cmbLotteryInterval")->setCurrentIndex(0);
-        QTest::mouseClick(child<QRadioButton>(&w, "optLetAll"), Qt::LeftButton);
-        auto *once = w.findChild<QAction *>(QStringLiteral("mnuDrawOnce"));
-        QVERIFY(once && once->isCheckable() && !once->isChecked());
+        QTest::mouseClick(child(&w, "optLetAll"), Qt::LeftButton);
+        auto *once = child<QAction>(&w, "mnuDrawOnce");
+        QVERIFY(once->isCheckable() && !once->isChecked());
         once->trigger();
         QVERIFY(w.lottery()->drawEachNameOnce());
         w.move(40, 60);
-        w.close();
-    }
-    QSettings s = store();
-    s.beginGroup(QStringLiteral("Setting"));
-    QCOMPARE(s.value(QStringLiteral("cmbNum")).toString(), QStringLiteral("27"));
-    QCOMPARE(s.value(QStringLiteral("cmbInterval")).toString(), QStringLiteral("0"));
-    QCOMPARE(s.value(QStringLiteral("optAll")).toString(), QStringLiteral("True"));
-    QCOMPARE(s.value(QStringLiteral("optSel")).toString(), QStringLiteral("10")); // kept from before
-    QCOMPARE(s.value(QStringLiteral("Left")).toString(), QStringLiteral("600"));
-    QCOMPARE(s.value(QStringLiteral("Top")).toString(), QStringLiteral("900"));
-    QCOMPARE(s.value(QStringLiteral("DrawEachNameOnce")).toString(), QStringLiteral("True"));
-    QVERIFY(folder.fakes.dialogs.messages.isEmpty());
-    {
-        MainWindow w(folder.fakes.services(), folder.path());
-        QVERIFY(w.load());
-        QVERIFY(w.findChild<QAction *>(QStringLiteral("mnuDrawOnce"))->isChecked() && w.lottery()->drawEachNameOnce());
-    }
+    });
+    QStringList stored;
+    for (const char *key : {"cmbNum", "cmbInterval", "optAll", "optSel", "Left", "Top", "DrawEachNameOnce"})
+        stored << store().value(QStringLiteral("Setting/") + key).toString();
+    QCOMPARE(stored, (QStringList{"27", "0", "True", "10", "600", "900", "True"})); // optSel kept from before
+    session([](MainWindow &w) {
+        QVERIFY(child<QAction>(&w, "mnuDrawOnce")->isChecked() && w.lottery()->drawEachNameOnce());
+    });
 
     // A store that cannot be written is reported once, naming the file.
     const QString settingsFolder = QFileInfo(Folder::settingsFile()).absolutePath();
     QVERIFY(QDir(settingsFolder).removeRecursively());
     QVERIFY(QFile(settingsFolder).open(QIODevice::WriteOnly)); // a file where the folder belongs
-    {
-        MainWindow w(folder.fakes.services(), folder.path());
-        QVERIFY(w.load());
-        w.close();
-    }
+    session([](MainWindow &) {});
     QFile::remove(settingsFolder);
-    QCOMPARE(folder.fakes.dialogs.messages.size(), 1);
+    QCOMPARE(folder.fakes.dialogs.messages.size(), 1); // and nothing before
     QVERIFY(folder.fakes.dialogs.messages.first().text.contains(Folder::settingsFile()));
 }
 
 void TestMainWindow::unreadableNameFileHaltsAtOnce()
 {
     Folder folder;
-    QFile::remove(folder.file(QStringLiteral("guyname.txt")));
+    QFile::remove(folder.file("guyname.txt"));
     SplashWindow splash(folder.fakes.services(), folder.path());
     splash.show();
     QTRY_VERIFY(!folder.fakes.halt.codes.isEmpty());
     const auto &messages = folder.fakes.dialogs.messages;
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages.first().title, QStringLiteral("Error 53"));
-    QCOMPARE(messages.first().text,
-             QStringLiteral("File not found\r\n/guyname.txt\r\n\r\nProgram can not continue and will halt now!"));
+    QCOMPARE(messages.first().title + '|' + messages.first().text,
+             "Error 53|File not found\r\n/guyname.txt\r\n\r\nProgram can not continue and will halt now!");
     QCOMPARE(messages.first().parent, &splash);
     QVERIFY(splash.mainWindow() && !splash.mainWindow()->isVisible());
     splash.mainWindow()->close();
@@ -193,226 +191,129 @@ void TestMainWindow::unreadableNameFileHaltsAtOnce()
 
 void TestMainWindow::keysAndClicksShowTheRun()
 {
-    Opened o;
+    Opened o(true);
     MainWindow &w = o.w;
-    QVERIFY(o.loaded);
     w.lottery()->setRandomSource([] { return 0.5f; });
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-
+    auto *start = child<QToolButton>(&w, "cmdStart"), *pause = child<QToolButton>(&w, "chkPause");
     QTest::keyClick(&w, Qt::Key_F6);
-    QVERIFY(!child<QToolButton>(&w, "cmdStart")->isEnabled());
-    QVERIFY(child<QToolButton>(&w, "cmdStop")->isEnabled());
-    QVERIFY(child<QProgressBar>(&w, "pgbGenerator")->isVisible());
+    QVERIFY(!start->isEnabled() && child(&w, "cmdStop")->isEnabled() && child(&w, "pgbGenerator")->isVisible());
     w.lottery()->numberTick();
-    QCOMPARE(child<QLabel>(&w, "lblNumber")->text(), QStringLiteral("4"));
-    QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("Kevin"));
+    QCOMPARE(child<QLabel>(&w, "lblNumber")->text() + child<QLabel>(&w, "lblSname")->text(), "4Kevin");
     w.lottery()->lotteryTick();
     QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("1"));
 
-    auto *pause = child<QToolButton>(&w, "chkPause");
     QTest::mouseClick(pause, Qt::LeftButton);
-    QCOMPARE(pause->text(), QStringLiteral("Resume"));
-    QVERIFY(pause->isChecked());
+    QVERIFY(pause->text() == "Resume" && pause->isChecked());
     QTest::keyClick(&w, Qt::Key_F7);
-    QVERIFY(child<QToolButton>(&w, "cmdStart")->isEnabled());
-    QVERIFY(!pause->isEnabled());
-    QVERIFY(child<QProgressBar>(&w, "pgbGenerator")->isHidden());
+    QVERIFY(start->isEnabled() && !pause->isEnabled() && child(&w, "pgbGenerator")->isHidden());
 
-    QTest::mouseClick(child<QPushButton>(&w, "cmdGeneratorClear"), Qt::LeftButton);
-    QCOMPARE(child<QLabel>(&w, "lblNumber")->text(), QStringLiteral("0000"));
-    QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("0"));
-    QCOMPARE(w.rows()->count(), 0);
+    QTest::mouseClick(child(&w, "cmdGeneratorClear"), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&w, "lblNumber")->text() + child<QLabel>(&w, "lblIDNumber")->text(), "00000");
 
-    // A letter and the girls by mouse, then a girl's name added by hand.
-    QTest::mouseClick(child<QRadioButton>(&w, "optLet10"), Qt::LeftButton);
-    QCOMPARE(child<QLineEdit>(&w, "txtLet")->text(), QStringLiteral("K"));
-    QTest::mouseClick(child<QRadioButton>(&w, "optGirls"), Qt::LeftButton);
-    QVERIFY(!child<QRadioButton>(&w, "optBoys")->isChecked());
-    QTest::mouseClick(child<QPushButton>(&w, "cmdGirlsAdd"), Qt::LeftButton);
-    QCOMPARE(w.rows()->texts(), QStringList{QStringLiteral("Karen")});
-    QCOMPARE(child<QLabel>(&w, "lblSname")->text(), QStringLiteral("Karen"));
-    QCOMPARE(w.lottery()->gender(), Gender::Girls);
+    // A letter and the girls by mouse, then a girl's name added by hand to the emptied list.
+    for (const char *clicked : {"optLet10", "optGirls", "cmdGirlsAdd"})
+        QTest::mouseClick(child(&w, clicked), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(&w, "txtLet")->text() + child<QLabel>(&w, "lblSname")->text(), "KKaren");
+    QCOMPARE(w.rows()->texts(), QStringList{"Karen"});
+    QVERIFY(w.lottery()->gender() == Gender::Girls && !child<QRadioButton>(&w, "optBoys")->isChecked());
 }
 
 void TestMainWindow::namesAreShownAsTheyStand()
 {
-    Opened o({"<b>Bo</b>", "<img src=\"/dev/zero\">"});
-    MainWindow &w = o.w;
-    w.names()->boys()->choose(0);
-    auto *name = child<QLabel>(&w, "lblSname");
+    Opened o(false, {"<b>Bo</b>", "<img src=\"/dev/zero\">"});
+    o.w.names()->boys()->choose(0);
+    auto *name = child<QLabel>(&o.w, "lblSname");
     QCOMPARE(name->text(), QStringLiteral("<b>Bo</b>"));
     // Drawn as text, tags and all: as wide as the literal characters.
     QVERIFY(name->sizeHint().width() >= name->fontMetrics().horizontalAdvance(QStringLiteral("<b>Bo</b>")));
-    w.names()->boys()->choose(1);
+    o.w.names()->boys()->choose(1);
     QVERIFY(name->sizeHint().height() < 100);
 }
 
 void TestMainWindow::aVeryLongNameShowsItsBeginning()
 {
-    const QString longName = QStringLiteral("Anna") + QString(10 * 1024 * 1024, QLatin1Char('x'));
-    Opened o({longName, "Ben"});
-    MainWindow &w = o.w;
-    w.show();
-    w.names()->boys()->choose(0);
-    w.rows()->append(longName, QStringLiteral("men"));
-    for (const char *shown : {"lblSname", "lstBoys"}) {
-        QWidget *control = child<QWidget>(&w, shown);
-        QLineEdit *field = control->findChild<QLineEdit *>();
-        const QString text = field ? field->text() : static_cast<QLabel *>(control)->text();
-        QVERIFY(text.startsWith(QStringLiteral("Annaxx")));
-        QVERIFY2(text.size() < 2000, qPrintable(QString::number(text.size())));
-    }
+    const QString longName = "Anna" + QString(10 * 1024 * 1024, 'x');
+    Opened o(true, {longName, "Ben"});
+    o.w.names()->boys()->choose(0);
+    o.w.rows()->append(longName, QStringLiteral("men"));
+    const QString shown[] = {child<QLabel>(&o.w, "lblSname")->text(),
+                             child(&o.w, "lstBoys")->findChild<QLineEdit *>()->text()};
+    for (const QString &text : shown)
+        QVERIFY2(text.startsWith("Annaxx") && text.size() < 2000, qPrintable(QString::number(text.size())));
     // Every list paints (a full layout of the line would take minutes).
-    QVERIFY(!w.grab().isNull());
+    QVERIFY(!o.w.grab().isNull());
 }
 
-void TestMainWindow::labelsDrawInDarkGrey()
+void TestMainWindow::looks()
 {
-    Opened o;
-    MainWindow &w = o.w;
-    QVERIFY(o.loaded);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Opened o(true);
+    // The drawn name and the row counter in dark grey: no pixel darker, some as dark.
     for (const char *name : {"lblSname", "lblIDNumber"}) {
-        const QImage shot = child<QLabel>(&w, name)->grab().toImage();
-        int darkest = 255;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                darkest = std::min(darkest, qGray(shot.pixel(x, y)));
-        QVERIFY2(darkest >= 60 && darkest <= 70, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name)).arg(darkest)));
+        const QImage shot = child(&o.w, name)->grab().toImage();
+        QVERIFY2(boxOf(shot, darkerThan(60)).isEmpty() && !boxOf(shot, darkerThan(71)).isEmpty(), name);
     }
-}
-
-void TestMainWindow::tabVisitsEachControlOnce_data()
-{
-    QTest::addColumn<QString>("letter"); // the object name of the chosen letter
-    QTest::newRow("All") << "optLetAll";
-    QTest::newRow("K") << "optLet10";
+    // The tick pictures drawn whole: the box around the coloured pixels on screen is that of the
+    // picture itself, laid on a light grey like the button's face, at its own size.
+    const auto coloured = [](QColor c) { return c.hsvSaturation() > 100; };
+    for (const auto &[button, picture] :
+         {std::pair{"cmdSelectAll", ":/pictures/check.png"}, {"cmdDeselectAll", ":/pictures/cross.png"}}) {
+        QImage alone(16, 16, QImage::Format_RGB32);
+        alone.fill(QColor(239, 239, 239));
+        QPainter(&alone).drawImage(0, 0, QImage(picture));
+        QCOMPARE(boxOf(child(&o.w, button)->grab().toImage(), coloured).size(), boxOf(alone, coloured).size());
+    }
+    // The letter frame's top border (the first row that differs from the window's background between the
+    // caption and the letter display) runs through the caption's text and through txtLet's.
+    const QImage frame = child(&o.w, "Frame1")->grab().toImage();
+    int border = 1;
+    while (border < 30 && frame.pixel(380, border) == frame.pixel(380, 0))
+        ++border;
+    for (const QRect span : {QRect(6, 0, 144, 20), QRect(462, 0, 29, 20)}) {
+        const QRect text = boxOf(frame.copy(span), darkerThan(100));
+        const QString rows = QString("text rows %1-%2, border %3").arg(text.top()).arg(text.bottom()).arg(border);
+        QVERIFY2(text.top() < border && border < text.bottom(), qPrintable(rows));
+    }
+    // The splash's rule under the banner, across the banner picture, and its outline.
+    const QImage splash = SplashWindow(o.folder.fakes.services(), o.folder.path()).grab().toImage();
+    for (const QPoint p :
+         {QPoint(200, 49), QPoint(400, 49), QPoint(0, 20), QPoint(469, 20), QPoint(300, 0), QPoint(300, 119)})
+        QCOMPARE(splash.pixel(p) & 0xffffffu, 0x808080u);
 }
 
 void TestMainWindow::tabVisitsEachControlOnce()
 {
-    QFETCH(QString, letter);
-    Opened o;
-    MainWindow &w = o.w;
-    QVERIFY(o.loaded);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::mouseClick(w.findChild<QRadioButton *>(letter), Qt::LeftButton);
-    child<QWidget>(&w, "lstBoys")->setFocus();
+    Opened o(true);
+    QTest::mouseClick(child(&o.w, "optLet10"), Qt::LeftButton);
+    child(&o.w, "lstBoys")->setFocus();
     QStringList visited;
     for (int i = 0; i < 24; ++i) {
         QWidget *focus = QApplication::focusWidget();
         while (focus && focus->objectName().isEmpty())
             focus = focus->parentWidget();
-        visited << (focus ? focus->objectName() : QStringLiteral("-"));
+        visited << (focus ? focus->objectName() : "-");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    // Pause and Stop are disabled outside a run.
+    // Pause and Stop are disabled outside a run; of the letters, only the chosen one is a stop.
     QCOMPARE(visited, (QStringList{"lstBoys", "lstGirls", "cmdStart", "lstGenerator", "cmdSelectAll",
                                    "cmdDeselectAll", "cmdSaveAll", "cmdSaveSelected", "cmdGeneratorClear", "cmdPrint",
                                    "optBoys", "optGirls", "cmbNamesNum", "cmbLotteryInterval", "cmdBoysAdd",
-                                   "cmdGirlsAdd", "cmdEmail", "cmdAbout", "cmdCopy", "cmdCopyAll", letter, "Picture1",
-                                   "lstBoys", "lstGirls"}));
-}
-
-void TestMainWindow::splashDrawsItsRuleAndOutline()
-{
-    Folder folder;
-    SplashWindow splash(folder.fakes.services(), folder.path());
-    const QImage shot = splash.grab().toImage();
-    const QRgb grey = qRgb(128, 128, 128);
-    // The rule under the banner, across the banner picture, and the outline.
-    for (const QPoint p : {QPoint(200, 49), QPoint(400, 49), QPoint(0, 20), QPoint(469, 20), QPoint(300, 0),
-                           QPoint(300, 119)})
-        QCOMPARE(shot.pixel(p) & 0xffffff, grey & 0xffffff);
-}
-
-void TestMainWindow::letterCaptionsLieOnTheBorder()
-{
-    Opened o;
-    QVERIFY(o.loaded);
-    o.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
-    const QImage shot = child(&o.w, "Frame1")->grab().toImage();
-    // The top border: the first row that differs from the window's
-    // background between the caption and the letter display.
-    int border = -1;
-    for (int y = 1; y < 30 && border < 0; ++y) {
-        if (shot.pixel(380, y) != shot.pixel(380, 0))
-            border = y;
-    }
-    // The border runs through the caption's text and through txtLet's.
-    for (const QPair<int, int> &span : {qMakePair(6, 150), qMakePair(462, 491)}) {
-        int top = -1, bottom = -1;
-        for (int y = 0; y < 20; ++y)
-            for (int x = span.first; x < span.second; ++x)
-                if (qGray(shot.pixel(x, y)) < 100) {
-                    bottom = y;
-                    top = top < 0 ? y : top;
-                }
-        QVERIFY2(top < border && border < bottom,
-                 qPrintable(QStringLiteral("text rows %1-%2, border %3").arg(top).arg(bottom).arg(border)));
-    }
-}
-
-void TestMainWindow::tickPicturesAreDrawnWhole_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("picture");
-    QTest::newRow("tick all") << "cmdSelectAll" << ":/pictures/check.png";
-    QTest::newRow("untick all") << "cmdDeselectAll" << ":/pictures/cross.png";
-}
-
-void TestMainWindow::tickPicturesAreDrawnWhole()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, picture);
-    // The box around the coloured pixels: on screen, and of the picture
-    // itself laid on a light grey like the button's face, at its own size.
-    const auto colouredBox = [](const QImage &image) {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y).hsvSaturation() > 100)
-                    box |= QRect(x, y, 1, 1);
-        return box.size();
-    };
-    QImage alone(16, 16, QImage::Format_RGB32);
-    alone.fill(QColor(239, 239, 239));
-    QPainter(&alone).drawImage(0, 0, QImage(picture));
-    Opened o;
-    o.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
-    QCOMPARE(colouredBox(child(&o.w, qPrintable(button))->grab().toImage()), colouredBox(alone));
-}
-
-void TestMainWindow::qtButtonsSpeakTheUsersLanguage_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("yes");
-    QTest::newRow("German") << "de_DE" << "&Ja";
-    QTest::newRow("French") << "fr_FR" << "&Oui";
-    QTest::newRow("C") << "C" << "&Yes";
+                                   "cmdGirlsAdd", "cmdEmail", "cmdAbout", "cmdCopy", "cmdCopyAll", "optLet10",
+                                   "Picture1", "lstBoys", "lstGirls"}));
 }
 
 void TestMainWindow::qtButtonsSpeakTheUsersLanguage()
 {
-    QFETCH(QString, locale);
-    QFETCH(QString, yes);
-    std::unique_ptr<QTranslator> installed(installQtTranslations(QLocale(locale), nullptr));
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Lullara"), QStringLiteral("View?"),
-                    QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    for (const auto &[locale, yes] : {std::pair{"de_DE", "&Ja"}, {"fr_FR", "&Oui"}, {"C", "&Yes"}}) {
+        std::unique_ptr<QTranslator> installed(installQtTranslations(QLocale(locale), nullptr));
+        QMessageBox box(QMessageBox::Question, "Lullara", "View?", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QString(yes));
+    }
 }
 
 void TestMainWindow::nameBoxRepaintsTheRowsItLeaves()
 {
     Opened o;
-    MainWindow &w = o.w;
-    QVERIFY(o.loaded);
-    auto *view = child<QWidget>(&w, "lstBoys")->findChild<QListView *>();
+    auto *view = child(&o.w, "lstBoys")->findChild<QListView *>();
     // The view repaints a row that loses the selection when it is told so.
     QList<int> left;
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -421,9 +322,102 @@ void TestMainWindow::nameBoxRepaintsTheRowsItLeaves()
                     left << i.row();
             });
     for (int row : {1, 4, 2})
-        w.names()->boys()->choose(row);
+        o.w.names()->boys()->choose(row);
     QCOMPARE(left, (QList<int>{1, 4}));
     QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+}
+
+void TestMainWindow::lockPanelsDimWhileTheLockIsOff()
+{
+    PanelWindow lit(true), dim(false);
+    const int windowText = qGray(lit.bar.palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    for (int panel : {2, 3, 4}) {
+        // Normal text is the window text colour (give or take the smoothing of the glyphs' edges);
+        // dimmed text is clearly lighter.
+        const int normal = lit.darkest(panel), dimmed = dim.darkest(panel);
+        QVERIFY2(qAbs(normal - windowText) <= 32 && dimmed - normal >= 60,
+                 qPrintable(QStringLiteral("panel %1: normal %2, dimmed %3").arg(panel).arg(normal).arg(dimmed)));
+    }
+}
+
+void TestMainWindow::lockKeysShowAtOnce()
+{
+    QKeyEvent caps(QEvent::KeyPress, Qt::Key_CapsLock, {}), scroll(QEvent::KeyRelease, Qt::Key_ScrollLock, {}),
+        num(QEvent::KeyPress, Qt::Key_NumLock, {});
+    QApplicationStateChangeEvent active(Qt::ApplicationActive); // the program becomes active
+    PanelWindow window(false);
+    const int dimmed = window.darkest(2);
+    for (QEvent *event : std::initializer_list<QEvent *>{&caps, &scroll, &num, &active}) {
+        for (bool on : {true, false}) { // switched on, and off again
+            window.shell.set(on);
+            QCoreApplication::sendEvent(&window.widget, event); // to the window, not to the bar
+            QCOMPARE(std::pair(event->type(), window.darkest(2) < dimmed), std::pair(event->type(), on));
+        }
+    }
+}
+
+// The US names chosen in the "Name lists" window become the user's two name files and fill the
+// main window's boxes; the bundled lists come back when those files are removed.
+void TestMainWindow::usNamesBecomeTheListsAndGoAgain()
+{
+    Folder folder;
+    QDir(userNameFolder()).removeRecursively();
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    const auto open = [&w] {
+        child<QAction>(&w, "mnuNameLists")->trigger();
+        return child<NameListsDialog>(&w, "dlgNameLists");
+    };
+    const auto text = [](QObject *dialog, const char *label) { return child<QLabel>(dialog, label)->text(); };
+    // Without the data, only the bundled lists can be chosen.
+    NameListsDialog *dialog = open();
+    QVERIFY(!child(dialog, "optUsNames")->isEnabled() && !child(dialog, "cmbTopNames")->isEnabled());
+    QVERIFY(child(dialog, "optUsNames")->toolTip().contains(kUsNamesFile));
+    dialog->close();
+    QTRY_VERIFY(!w.findChild<NameListsDialog *>());
+
+    // 12 boys and 12 girls born in the 2010s (12, 11, ... 1), one of each in the 1880s.
+    QFile data(nameFilePath(folder.path(), kUsNamesFile));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 12; ++i)
+        data.write(QStringLiteral("M\tBoy%1\t,,,,,,,,,,,,,%2,\nF\tGirl%1\t,,,,,,,,,,,,,%2,\n")
+                       .arg(QChar('a' + i)).arg(12 - i).toUtf8());
+    data.write("M\tOldboy\t5,,,,,,,,,,,,,,\nF\tOldgirl\t5,,,,,,,,,,,,,,\n");
+    data.close();
+    dialog = open();
+    QVERIFY(dialog->isVisible() && child<QRadioButton>(dialog, "optBundledNames")->isChecked());
+
+    QTest::mouseClick(child(dialog, "optUsNames"), Qt::LeftButton);
+    auto *from = child<QComboBox>(dialog, "cmbFromDecade");
+    auto *to = child<QComboBox>(dialog, "cmbToDecade");
+    to->setCurrentText("1880s"); // the first decade follows
+    QCOMPARE(from->currentText() + text(dialog, "lblBoysCount"), "1880sBoys: 1 of 1 names");
+    from->setCurrentText("2010s"); // the last decade follows
+    child<QComboBox>(dialog, "cmbTopNames")->setCurrentText("10");
+    QCOMPARE(to->currentText() + text(dialog, "lblBoysCount"), "2010sBoys: 10 of 12 names");
+    QCOMPARE(text(dialog, "lblGirlsCount"), "Girls: 10 of 12 names");
+    QVERIFY(text(dialog, "lblGirlsPreview").startsWith("Girla, Girlb, Girlc, "));
+
+    QTest::mouseClick(child(dialog, "cmdUseLists"), Qt::LeftButton);
+    const QString boysFile = nameFilePath(userNameFolder(), "guyname.txt");
+    QFile written(boysFile);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith(kUsListMark.toUtf8() + ": boys' names\r\n"));
+    QVERIFY(bytes.contains("\r\n# Chosen: the 10 most popular names of the 2010s, 10 names.\r\n"));
+    QVERIFY(bytes.endsWith("again.\r\nBoya\r\nBoyb\r\nBoyc\r\nBoyd\r\nBoye\r\n"
+                           "Boyf\r\nBoyg\r\nBoyh\r\nBoyi\r\nBoyj\r\n"));
+    QCOMPARE(w.names()->boys()->count(), 10);
+    QCOMPARE(w.names()->girls()->at(0), QStringLiteral("Girla"));
+
+    // Opened again, the window starts from the lists in use.
+    delete dialog;
+    dialog = open();
+    QVERIFY(child<QRadioButton>(dialog, "optUsNames")->isChecked());
+    QTest::mouseClick(child(dialog, "cmdBundledLists"), Qt::LeftButton);
+    QVERIFY(!QFile::exists(boysFile) && !QFile::exists(nameFilePath(userNameFolder(), "girlname.txt")));
+    QCOMPARE(w.names()->boys()->count(), Folder::defaultBoys().size() - 1); // its comment aside
+    QVERIFY(folder.fakes.dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
