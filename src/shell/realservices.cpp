@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -123,16 +123,13 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    // Wide enough for the name, size, type and date columns to be read, and
-    // the size, type and date as wide as their texts once the folder is read.
+    // Wide enough for the name, size, type and date columns to be read; the
+    // size, type and date keep the width of their texts as the folder's
+    // details arrive, and the name takes the rest.
     dialog.resize(860, 500);
     if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
-        if (auto *model = qobject_cast<QFileSystemModel *>(files->model())) {
-            QObject::connect(model, &QFileSystemModel::directoryLoaded, files, [files] {
-                for (int column = 1; column < 4; ++column)
-                    files->resizeColumnToContents(column);
-            });
-        }
+        for (int column = 1; column < 4; ++column)
+            files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
 
     QStringList filters;
