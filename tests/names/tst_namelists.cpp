@@ -47,6 +47,17 @@ void TestNameLists::filter_data()
     QTest::newRow("A is not All") << QStringList{"Alf", "Bea"} << "A" << QStringList{"Alf"};
     QTest::newRow("alphabetical, case-insensitive") << QStringList{"bea", "Abe", "Cy", "Ábel"} << "All"
                                                     << QStringList{"Abe", "Ábel", "bea", "Cy"};
+    // The order of the collator, also where names of letters and hyphens
+    // alone are ordered without it.
+    QTest::newRow("hyphen before letters") << QStringList{"Anna", "Ann-Marie", "Annabel", "Ann"} << "All"
+                                           << QStringList{"Ann", "Ann-Marie", "Anna", "Annabel"};
+    QTest::newRow("same letters: capitals first") << QStringList{"bob", "Bob", "BOB", "bOb", "Bob"} << "All"
+                                                  << QStringList{"BOB", "Bob", "Bob", "bOb", "bob"};
+    QTest::newRow("longer than 12 letters")
+        << QStringList{"Maximilianusb", "maximilianusA", "Maximilianus", "Maximilianusa", "Maximilianu"} << "All"
+        << QStringList{"Maximilianu", "Maximilianus", "Maximilianusa", "maximilianusA", "Maximilianusb"};
+    QTest::newRow("plain among accented") << QStringList{"Zoë", "zoe", "Anne-Marie", "Ånne", "Zoe", "Anne"} << "All"
+                                          << QStringList{"Anne", "Ånne", "Anne-Marie", "Zoe", "zoe", "Zoë"};
 }
 
 void TestNameLists::filter()
