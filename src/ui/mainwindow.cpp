@@ -97,13 +97,7 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     initResources();
     setObjectName(QStringLiteral("frmRandom"));
     setWindowTitle(QStringLiteral("Lullara v") + versionText());
-    // The sizes a window icon is shown at (title bar, task switcher). Each
-    // picture added is decoded at once and sent to the window system, so the
-    // large one for software centres stays with the installed icons.
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
     setFixedSize(577, 562);
     setFont(m_fonts.font(QStringLiteral("MS Sans Serif"), 8));
     setBackgroundRole(QPalette::Button);
@@ -112,9 +106,8 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     m_rows.setIcons({{QStringLiteral("Doc"), QIcon(QStringLiteral(":/pictures/doc.png"))},
                      {QStringLiteral("men"), QIcon(QStringLiteral(":/pictures/men.png"))},
                      {QStringLiteral("women"), QIcon(QStringLiteral(":/pictures/women.png"))}});
-    m_handPointer = QCursor(QPixmap(QStringLiteral(":/pictures/hand.png")), 4, 0);
-    if (QPixmap(QStringLiteral(":/pictures/hand.png")).isNull())
-        m_handPointer = QCursor(Qt::PointingHandCursor);
+    const QPixmap hand = picture(QStringLiteral("hand.png"));
+    m_handPointer = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 4, 0);
 
     m_lottery.setDialogParent(this);
     m_output.setDialogParent(this);
@@ -384,7 +377,7 @@ void MainWindow::buildControls()
     m_statusBar->setGeometry(0, 540, 577, 22);
     m_statusBar->setFont(m_fonts.font(QStringLiteral("Arial"), 8.25));
     m_webSiteButton = makeButton(this, "cmdAbout", QString(), QRect(308, 544, 25, 17));
-    m_webSiteButton->setIcon(QIcon(QStringLiteral(":/pictures/icon16.png")));
+    m_webSiteButton->setIcon(QIcon(picture(QStringLiteral("icon16.png"))));
     m_webSiteButton->setIconSize(QSize(16, 16));
     m_webSiteButton->setToolTip(QStringLiteral("Author Website"));
     describe(m_webSiteButton, QStringLiteral("Author web site"), QStringLiteral("Opens the maker's web site"));
