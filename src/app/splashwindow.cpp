@@ -117,6 +117,9 @@ void SplashWindow::openMainWindow()
         m_beforeLoad(main);
     if (!main->load())
         return; // the program is ending; the main window is never shown
+    // The load has closed the splash, which is never shown again: its window
+    // and picture buffer go before the main window's are made.
+    destroy();
     main->show();
     close();
 }

@@ -19,7 +19,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -419,8 +418,8 @@ void RealClipboard::setText(const QString &text)
 
 void RealHalt::halt(int exitCode)
 {
-    std::cout.flush();
-    std::cerr.flush();
+    // The program writes through C's streams only (so no C++ stream object
+    // is set up at every start).
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(exitCode);
