@@ -60,7 +60,7 @@ SplashWindow::SplashWindow(const Services &services, const QString &programDir, 
 
     auto *banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("imgSplash"));
-    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    banner->setPixmap(picture(QStringLiteral("banner.png")));
     banner->setGeometry(0, 0, 540, 50);
     banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
