@@ -92,11 +92,17 @@ inline long procStatusKb(pid_t pid, const char *field)
     return -1;
 }
 
-// CPU time used so far by every live thread of `pid`, in ns, from the
-// scheduler's own accounting (nanosecond resolution). Falls back to utime +
-// stime of /proc/<pid>/stat (clock ticks) where schedstat is missing.
+// CPU time used so far by all threads of `pid` (user + system, also of
+// threads that have ended), in ns: the process's CPU-time clock, which the
+// kernel keeps to the nanosecond. Where that clock cannot be read, the sum
+// of the scheduler's accounting of each live thread (schedstat), else utime
+// + stime of /proc/<pid>/stat (clock ticks).
 inline std::int64_t processCpuNs(pid_t pid)
 {
+    clockid_t clock{};
+    timespec ts{};
+    if (clock_getcpuclockid(pid, &clock) == 0 && clock_gettime(clock, &ts) == 0)
+        return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
     const std::string taskDir = "/proc/" + std::to_string(pid) + "/task";
     std::int64_t total = 0;
     bool any = false;

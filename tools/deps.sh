@@ -8,7 +8,8 @@ BUILD_PKGS=(cmake make g++ pkg-config qt6-base-dev libgl-dev libx11-dev
             libglib2.0-dev)
 TEST_PKGS=(xvfb xauth openbox xdotool xclip x11-utils imagemagick
            desktop-file-utils appstream poppler-utils cups cups-client cups-bsd
-           printer-driver-cups-pdf chromium dpkg-dev file lintian man-db)
+           printer-driver-cups-pdf chromium dpkg-dev file lintian man-db
+           libxdamage-dev)
 
 want=("${BUILD_PKGS[@]}")
 if [ "${1:-run}" = "test" ]; then

@@ -72,11 +72,7 @@ int main(int argc, char *argv[])
     lullara::installQtTranslations(QLocale(), &app);
 
     // Every window's icon, also of boxes shown before the main window.
-    lullara::initResources();
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(lullara::programIcon());
 
     lullara::RealServices real;
     lullara::SplashWindow splash(real.services(), QCoreApplication::applicationDirPath());

@@ -60,7 +60,7 @@ SplashWindow::SplashWindow(const Services &services, const QString &programDir, 
 
     auto *banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("imgSplash"));
-    banner->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    banner->setPixmap(picture(QStringLiteral("banner.png")));
     banner->setGeometry(0, 0, 540, 50);
     banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -117,6 +117,9 @@ void SplashWindow::openMainWindow()
         m_beforeLoad(main);
     if (!main->load())
         return; // the program is ending; the main window is never shown
+    // The load has closed the splash, which is never shown again: its window
+    // and picture buffer go before the main window's are made.
+    destroy();
     main->show();
     close();
 }

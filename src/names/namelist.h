@@ -5,7 +5,9 @@
 
 #include <QAbstractListModel>
 #include <QCollator>
+#include <QLocale>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace lullara {
@@ -19,7 +21,7 @@ public:
 
     // Replaces the content with `names`, sorted (stable: equal names keep
     // file order). Nothing is chosen afterwards.
-    void setNames(const QStringList &names);
+    void setNames(QStringList names);
     int count() const { return static_cast<int>(m_names.size()); }
     // The name at `position`, or an empty text outside the list.
     QString at(int position) const;
@@ -31,17 +33,21 @@ public:
     // choice made by the program acts like a click in the box.
     void choose(int position);
 
-    // Whether names made only of the letters A-Z and a-z are ordered without
-    // the collator (their order is then the order of their lower-case
-    // letters, which is what the collator gives for them in English).
-    bool comparesPlainNamesDirectly() const { return m_plainDirect; }
-
 signals:
     void chosen(int position);
 
 private:
-    QCollator m_collator;
-    bool m_plainDirect = false;
+    QCollator &collator();
+    bool collatorAgreesOnPlainNames();
+
+    QLocale m_locale;
+    // Made at the first name that needs it: opening a collator loads the
+    // locale's collation data, which lists of the letters A-Z alone (most
+    // lists) never need in English.
+    std::optional<QCollator> m_collator;
+    // Whether the collator orders names of the letters A-Z and a-z as their
+    // lower-case letters do: -1 not asked yet, else 0 or 1.
+    int m_collatorAgrees = -1;
     std::vector<QString> m_names;
     int m_current = -1;
 };

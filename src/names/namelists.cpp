@@ -35,7 +35,7 @@ std::optional<NameLoadFailure> NameLists::load(NameList &list, const QString &fi
     QStringList names = std::get<QStringList>(std::move(result));
     if (m_filter != QLatin1String("All"))
         names = m_filter.isEmpty() ? QStringList() : filterByFirstChar(names, m_filter.at(0));
-    list.setNames(names);
+    list.setNames(std::move(names));
     return std::nullopt;
 }
 

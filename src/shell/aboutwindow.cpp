@@ -44,7 +44,7 @@ protected:
 
 QCursor handPointer()
 {
-    const QPixmap hand(QStringLiteral(":/pictures/hand.png"));
+    const QPixmap hand = picture(QStringLiteral("hand.png"));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(hand, 4, 0);
@@ -183,8 +183,8 @@ void AboutWindow::load()
 {
     initResources();
     quorvelLogo->setCursor(handPointer());
-    quorvelLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
-    imgSplash->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    quorvelLogo->setPixmap(picture(QStringLiteral("logo.png")));
+    imgSplash->setPixmap(picture(QStringLiteral("banner.png")));
     txtDec->setPlainText(aboutText());
 }
 

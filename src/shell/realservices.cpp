@@ -22,8 +22,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
+#include <optional>
+#include <type_traits>
 
 #if defined(LULLARA_HAVE_GIO)
 // GLib names a struct member `signals`, which Qt defines as a keyword.
@@ -31,6 +32,7 @@
 #undef signals
 #include <gio/gio.h>
 #pragma pop_macro("signals")
+#include <dlfcn.h>
 #endif
 
 namespace lullara {
@@ -255,6 +257,43 @@ void RealShell::openLink(const QString &link, std::function<void(OpenResult)> do
 #endif
 }
 
+#if defined(LULLARA_HAVE_GIO) && !defined(Q_OS_WIN)
+namespace {
+// The part of GIO the text viewer needs, loaded when a file is first shown:
+// GIO brings seven libraries of its own, which would cost every start some
+// milliseconds and more than a megabyte of memory, and most sessions never
+// show a saved file. Null when GIO cannot be loaded.
+struct Gio {
+    decltype(&g_app_info_get_default_for_type) defaultForType;
+    decltype(&g_file_new_for_path) fileForPath;
+    decltype(&g_app_info_launch) launch;
+    decltype(&g_error_free) freeError;
+    decltype(&g_object_unref) unref;
+};
+
+const Gio *gio()
+{
+    static const std::optional<Gio> loaded = []() -> std::optional<Gio> {
+        void *lib = dlopen("libgio-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!lib)
+            return std::nullopt;
+        // Symbols of GLib and GObject are found through GIO's own dependencies.
+        const auto symbol = [lib](auto &fn, const char *name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+            return fn != nullptr;
+        };
+        Gio g{};
+        if (!symbol(g.defaultForType, "g_app_info_get_default_for_type")
+            || !symbol(g.fileForPath, "g_file_new_for_path") || !symbol(g.launch, "g_app_info_launch")
+            || !symbol(g.freeError, "g_error_free") || !symbol(g.unref, "g_object_unref"))
+            return std::nullopt;
+        return g;
+    }();
+    return loaded ? &*loaded : nullptr;
+}
+} // namespace
+#endif
+
 void RealShell::openTextFile(const QString &path, std::function<void(OpenResult)> done)
 {
 #if defined(Q_OS_WIN)
@@ -268,19 +307,25 @@ void RealShell::openTextFile(const QString &path, std::function<void(OpenResult)
     // extension. GIO reads the user's choice as the desktop does, runs a
     // program that wants a terminal in one, and tells when it could start
     // neither. It only starts the program; it never waits for it.
-    GAppInfo *viewer = g_app_info_get_default_for_type("text/plain", FALSE);
+    // Without GIO, the desktop's general launcher as below.
+    const Gio *g = gio();
+    if (!g) {
+        openLink(path, std::move(done));
+        return;
+    }
+    GAppInfo *viewer = g->defaultForType("text/plain", FALSE);
     if (!viewer) {
         done(OpenResult{false, kCannotStart});
         return;
     }
-    GFile *file = g_file_new_for_path(QFile::encodeName(path).constData());
+    GFile *file = g->fileForPath(QFile::encodeName(path).constData());
     GList files{file, nullptr, nullptr};
     GError *error = nullptr;
-    const bool started = g_app_info_launch(viewer, &files, nullptr, &error);
+    const bool started = g->launch(viewer, &files, nullptr, &error);
     if (error)
-        g_error_free(error);
-    g_object_unref(file);
-    g_object_unref(viewer);
+        g->freeError(error);
+    g->unref(file);
+    g->unref(viewer);
     done(started ? OpenResult{} : OpenResult{false, kCannotStart});
 #else
     // The desktop's general launcher, whose exit status tells whether it
@@ -390,8 +435,8 @@ void RealClipboard::setText(const QString &text)
 
 void RealHalt::halt(int exitCode)
 {
-    std::cout.flush();
-    std::cerr.flush();
+    // The program writes through C's streams only (so no C++ stream object
+    // is set up at every start).
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(exitCode);

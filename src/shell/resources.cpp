@@ -1,6 +1,11 @@
 #include "shell/resources.h"
 
+#include <QGuiApplication>
+#include <QHash>
+#include <QImageReader>
 #include <QtGlobal>
+#include <QtMath>
+#include <algorithm>
 
 static void registerLullaraResources() { Q_INIT_RESOURCE(lullara); }
 
@@ -15,6 +20,61 @@ void initResources()
         return true;
     }();
     Q_UNUSED(done);
+}
+
+QPixmap picture(const QString &name)
+{
+    initResources();
+    static QHash<QString, QPixmap> decoded;
+    auto it = decoded.constFind(name);
+    if (it == decoded.constEnd()) {
+        // Told that the file is PNG and not to guess, the reader decodes it
+        // at once. Otherwise Qt first loads every image-format plugin of the
+        // system (GIF, ICO, JPEG with libjpeg, ...) to ask whether one of
+        // them would rather read PNG: milliseconds and memory at every start.
+        QImageReader reader(QStringLiteral(":/pictures/") + name, "png");
+        reader.setAutoDetectImageFormat(false);
+        it = decoded.insert(name, QPixmap::fromImage(reader.read()));
+    }
+    return *it;
+}
+
+void addPicture(QIcon &icon, const QString &name, QIcon::Mode mode, QIcon::State state)
+{
+    icon.addPixmap(picture(name), mode, state);
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    if (ratio <= 1.0 || !qEnvironmentVariableIsEmpty("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING"))
+        return;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    for (int n = std::min(qCeil(ratio), 9); n > 1; --n) {
+        QString larger = name;
+        larger.insert(dot < 0 ? name.size() : dot, QStringLiteral("@%1x").arg(n));
+        const QPixmap pixmap = picture(larger);
+        if (!pixmap.isNull()) {
+            icon.addPixmap(pixmap, mode, state);
+            return;
+        }
+    }
+}
+
+QIcon pictureIcon(const QString &name)
+{
+    QIcon icon;
+    addPicture(icon, name);
+    return icon;
+}
+
+QIcon programIcon()
+{
+    // A window icon is decoded and sent to the window system as the window
+    // is made, so every window had better share the decoded pictures.
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 32, 48})
+            addPicture(i, QStringLiteral("icon%1.png").arg(size));
+        return i;
+    }();
+    return icon;
 }
 
 } // namespace lullara

@@ -1,5 +1,27 @@
 #pragma once
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
 namespace lullara {
 // Makes the built-in pictures available (safe to call more than once).
 void initResources();
+
+// The built-in picture `name` (":/pictures/<name>", a PNG file), decoded the
+// first time it is asked for and shared after that. A null pixmap when there
+// is no such picture.
+QPixmap picture(const QString &name);
+
+// Adds the built-in picture `name` to `icon` as QIcon::addFile() would: on a
+// screen with more than one device pixel to a pixel, "<name>@2x.png" too,
+// where there is one. Made through picture(), so decoded once.
+void addPicture(QIcon &icon, const QString &name, QIcon::Mode mode = QIcon::Normal,
+                QIcon::State state = QIcon::Off);
+// An icon of the built-in picture `name`, as QIcon(":/pictures/<name>").
+QIcon pictureIcon(const QString &name);
+
+// The program's icon in the sizes a window icon is shown at (16, 32 and 48
+// pixels: title bar, task switcher), one and the same for every window. The
+// large one for software centres stays with the installed icons.
+QIcon programIcon();
 } // namespace lullara

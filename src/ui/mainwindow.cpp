@@ -48,12 +48,13 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 }
 
 QToolButton *makePictureButton(QWidget *parent, const char *name, const QString &caption,
-                               const QString &picture, const QSize &iconSize, const QRect &geometry)
+                               const QString &pictureName, const QSize &iconSize, const QRect &geometry)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
-    button->setIcon(QIcon(picture));
+    if (!pictureName.isEmpty())
+        button->setIcon(pictureIcon(pictureName));
     button->setIconSize(iconSize);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setGeometry(geometry);
@@ -99,24 +100,17 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     initResources();
     setObjectName(QStringLiteral("frmRandom"));
     setWindowTitle(QStringLiteral("Lullara v") + versionText());
-    // The sizes a window icon is shown at (title bar, task switcher). Each
-    // picture added is decoded at once and sent to the window system, so the
-    // large one for software centres stays with the installed icons.
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
     setFixedSize(577, 562);
     setFont(m_fonts.font(QStringLiteral("MS Sans Serif"), 8));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    m_rows.setIcons({{QStringLiteral("Doc"), QIcon(QStringLiteral(":/pictures/doc.png"))},
-                     {QStringLiteral("men"), QIcon(QStringLiteral(":/pictures/men.png"))},
-                     {QStringLiteral("women"), QIcon(QStringLiteral(":/pictures/women.png"))}});
-    m_handPointer = QCursor(QPixmap(QStringLiteral(":/pictures/hand.png")), 4, 0);
-    if (QPixmap(QStringLiteral(":/pictures/hand.png")).isNull())
-        m_handPointer = QCursor(Qt::PointingHandCursor);
+    m_rows.setIcons({{QStringLiteral("Doc"), pictureIcon(QStringLiteral("doc.png"))},
+                     {QStringLiteral("men"), pictureIcon(QStringLiteral("men.png"))},
+                     {QStringLiteral("women"), pictureIcon(QStringLiteral("women.png"))}});
+    const QPixmap hand = picture(QStringLiteral("hand.png"));
+    m_handPointer = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 4, 0);
 
     m_lottery.setDialogParent(this);
     m_output.setDialogParent(this);
@@ -140,7 +134,7 @@ void MainWindow::buildControls()
     m_sidePicture = new ClickLabel(this);
     m_sidePicture->setObjectName(QStringLiteral("imgLogo"));
     m_sidePicture->setGeometry(0, 0, 50, 540);
-    m_sidePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/side.png")));
+    m_sidePicture->setPixmap(picture(QStringLiteral("side.png")));
     // The menu's "About Lullara..." is the keyboard's way to the same window.
     m_sidePicture->setFocusPolicy(Qt::NoFocus);
     describe(m_sidePicture, QStringLiteral("About Lullara"), QStringLiteral("Opens the About window"));
@@ -314,18 +308,18 @@ void MainWindow::buildControls()
     m_clearButton->setFont(m_fonts.font(QStringLiteral("Arial"), 6.75));
     describe(m_clearButton, QStringLiteral("Clear"), QStringLiteral("Empties the generated list"));
     m_tickAllButton = makeButton(m_listFrame, "cmdSelectAll", QString(), QRect(302, 24, 17, 17));
-    m_tickAllButton->setIcon(QIcon(QStringLiteral(":/pictures/check.png")));
+    m_tickAllButton->setIcon(pictureIcon(QStringLiteral("check.png")));
     m_tickAllButton->setToolTip(QStringLiteral("select all items"));
     describe(m_tickAllButton, QStringLiteral("Select all"), QStringLiteral("Ticks every name of the list"));
     m_untickAllButton = makeButton(m_listFrame, "cmdDeselectAll", QString(), QRect(318, 24, 17, 17));
-    m_untickAllButton->setIcon(QIcon(QStringLiteral(":/pictures/cross.png")));
+    m_untickAllButton->setIcon(pictureIcon(QStringLiteral("cross.png")));
     m_untickAllButton->setToolTip(QStringLiteral("deselect all items"));
     describe(m_untickAllButton, QStringLiteral("Deselect all"), QStringLiteral("Clears every tick of the list"));
     for (QPushButton *b : {m_tickAllButton, m_untickAllButton})
         b->setIconSize(QSize(16, 16));
 
     m_startButton = makePictureButton(m_listFrame, "cmdStart", QStringLiteral("&GO!       [F6]"),
-                                 QStringLiteral(":/pictures/hourglass.png"), QSize(32, 32), QRect(350, 21, 143, 57));
+                                 QStringLiteral("hourglass.png"), QSize(32, 32), QRect(350, 21, 143, 57));
     m_startButton->setFont(arial11b);
     m_startButton->setToolTip(QStringLiteral("Start the Random Function"));
     m_startButton->setCursor(m_handPointer);
@@ -334,17 +328,17 @@ void MainWindow::buildControls()
                                  QString(), QSize(20, 20), QRect(350, 84, 73, 43));
     {
         QIcon pauseIcon;
-        pauseIcon.addFile(QStringLiteral(":/pictures/pause.png"), QSize(), QIcon::Normal, QIcon::Off);
-        pauseIcon.addFile(QStringLiteral(":/pictures/play.png"), QSize(), QIcon::Normal, QIcon::On);
-        pauseIcon.addFile(QStringLiteral(":/pictures/pause.png"), QSize(), QIcon::Disabled, QIcon::Off);
-        pauseIcon.addFile(QStringLiteral(":/pictures/play.png"), QSize(), QIcon::Disabled, QIcon::On);
+        addPicture(pauseIcon, QStringLiteral("pause.png"), QIcon::Normal, QIcon::Off);
+        addPicture(pauseIcon, QStringLiteral("play.png"), QIcon::Normal, QIcon::On);
+        addPicture(pauseIcon, QStringLiteral("pause.png"), QIcon::Disabled, QIcon::Off);
+        addPicture(pauseIcon, QStringLiteral("play.png"), QIcon::Disabled, QIcon::On);
         m_pauseButton->setIcon(pauseIcon);
     }
     m_pauseButton->setCheckable(true);
     m_pauseButton->setFont(sans8b);
     describe(m_pauseButton, QStringLiteral("Pause"), QStringLiteral("Pauses or resumes the run (F8, F9)"));
     m_stopButton = makePictureButton(m_listFrame, "cmdStop", QStringLiteral("S&top"),
-                                QStringLiteral(":/pictures/stop.png"), QSize(20, 20), QRect(427, 84, 66, 43));
+                                QStringLiteral("stop.png"), QSize(20, 20), QRect(427, 84, 66, 43));
     m_stopButton->setFont(sans8b);
     describe(m_stopButton, QStringLiteral("Stop"), QStringLiteral("Stops the run (F7)"));
     connect(m_startButton, &QToolButton::clicked, &m_lottery, &Lottery::start);
@@ -386,7 +380,7 @@ void MainWindow::buildControls()
     m_statusBar->setGeometry(0, 540, 577, 22);
     m_statusBar->setFont(m_fonts.font(QStringLiteral("Arial"), 8.25));
     m_webSiteButton = makeButton(this, "cmdAbout", QString(), QRect(308, 544, 25, 17));
-    m_webSiteButton->setIcon(QIcon(QStringLiteral(":/pictures/icon16.png")));
+    m_webSiteButton->setIcon(pictureIcon(QStringLiteral("icon16.png")));
     m_webSiteButton->setIconSize(QSize(16, 16));
     m_webSiteButton->setToolTip(QStringLiteral("Author Website"));
     describe(m_webSiteButton, QStringLiteral("Author web site"), QStringLiteral("Opens the maker's web site"));

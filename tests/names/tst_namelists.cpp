@@ -33,7 +33,15 @@ private slots:
             {{" Anna", "", "Anna"}, "A", {"Anna"}},                 // not a leading space or an empty line
             {{"Zoe", "", "anna", "Zoe", "# x"}, "All", {"", "anna", "Zoe", "Zoe"}}, // empties and duplicates kept
             {{"Alf", "Bea"}, "A", {"Alf"}},                                       // A is not All
-            {{"bea", "Abe", "Cy", "Ábel"}, "All", {"Abe", "Ábel", "bea", "Cy"}}}; // case-insensitive order
+            {{"bea", "Abe", "Cy", "Ábel"}, "All", {"Abe", "Ábel", "bea", "Cy"}}, // case-insensitive order
+            // The collator's order, also where names of letters and hyphens
+            // alone are ordered without it: hyphens, capitals first, long names.
+            {{"Anna", "Ann-Marie", "Annabel", "Ann"}, "All", {"Ann", "Ann-Marie", "Anna", "Annabel"}},
+            {{"bob", "Bob", "BOB", "bOb", "Bob"}, "All", {"BOB", "Bob", "Bob", "bOb", "bob"}},
+            {{"Maximilianusb", "maximilianusA", "Maximilianus", "Maximilianusa", "Maximilianu"}, "All",
+             {"Maximilianu", "Maximilianus", "Maximilianusa", "maximilianusA", "Maximilianusb"}},
+            {{"Zoë", "zoe", "Anne-Marie", "Ånne", "Zoe", "Anne"}, "All",
+             {"Anne", "Ånne", "Anne-Marie", "Zoe", "zoe", "Zoë"}}};
         for (const auto &[lines, filter, expected] : rows) {
             Folder folder(lines, lines);
             NameLists lists(folder.path());
