@@ -268,7 +268,7 @@ void Lottery::lotteryTick()
     }
     // Each name once: a name the list holds already is not added again, and
     // the tick leaves the counter and the status as they are.
-    if (m_drawOnce && m_rows->texts().contains(source->at(*k)))
+    if (m_drawOnce && m_rows->contains(source->at(*k)))
         return;
     m_rows->append(source->at(*k), boys ? QStringLiteral("men") : QStringLiteral("women"));
     source->choose(*k);

@@ -145,15 +145,15 @@ void NameList::setNames(QStringList names)
     beginResetModel();
     // In English, plain names (letters A-Z and a-z and hyphens only) are
     // ordered by their lower-case letters, the hyphen first, which is the
-    // alphabetical order, without the collator; they are sorted among themselves by a number made of their
-    // first letters, kept next to their position, so that sorting walks
-    // through one array instead of reaching for each name. The others go
-    // through the collator's precomputed sort keys, one collation pass per
-    // name instead of one per comparison, and then each to its place among
-    // the plain ones, found with the collator by a search that starts where
-    // the previous one ended; should the
-    // collator not order plain names by their letters, all names go through
-    // it. Equal names keep their file order.
+    // alphabetical order, without the collator; they are sorted among
+    // themselves by a number made of their first letters, kept next to their
+    // position, so that sorting walks through one array instead of reaching
+    // for each name. The others go through the collator's precomputed sort
+    // keys, one collation pass per name instead of one per comparison, and
+    // then each to its place among the plain ones, found with the collator by
+    // a search that starts where the previous one ended; should the collator
+    // not order plain names by their letters, all names go through it. Equal
+    // names keep their file order.
     m_names.clear();
     const auto size = static_cast<size_t>(names.size());
     QString *const all = names.data(); // the list is this function's own: no copy

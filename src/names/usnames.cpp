@@ -50,13 +50,11 @@ bool parseLine(const char *p, const char *end, UsNameData &data)
     return true;
 }
 
-QString decadeName(int decade) { return QString::number(decade) + QLatin1Char('s'); }
-
 QString choiceText(const UsNameChoice &choice)
 {
-    const QString decades = choice.fromDecade == choice.toDecade
-        ? QStringLiteral("the ") + decadeName(choice.fromDecade)
-        : QStringLiteral("the ") + decadeName(choice.fromDecade) + QStringLiteral(" to the ") + decadeName(choice.toDecade);
+    QString decades = QStringLiteral("the ") + usDecadeName(choice.fromDecade);
+    if (choice.toDecade != choice.fromDecade)
+        decades += QStringLiteral(" to the ") + usDecadeName(choice.toDecade);
     if (choice.top <= 0)
         return QStringLiteral("every name given in ") + decades + QStringLiteral(", by births");
     return QStringLiteral("the ") + QString::number(choice.top) + QStringLiteral(" most popular names of ") + decades;
@@ -208,16 +206,17 @@ std::optional<UsFileError> removeUserNameFiles(const QString &folder)
     return std::nullopt;
 }
 
-bool userFilesAreUsNames(const QString &folder)
+bool isUsNameFile(const QString &path)
 {
-    for (const QString &name : {kBoysFile, kGirlsFile}) {
-        QFile file(nameFilePath(folder, name));
-        if (!file.open(QIODevice::ReadOnly) || !file.readLine(256).startsWith(kUsListMark.toUtf8()))
-            return false;
-    }
-    return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readLine(256).startsWith(kUsListMark.toUtf8());
 }
 
-QString usDecadeName(int decade) { return decadeName(decade); }
+bool userFilesAreUsNames(const QString &folder)
+{
+    return isUsNameFile(nameFilePath(folder, kBoysFile)) && isUsNameFile(nameFilePath(folder, kGirlsFile));
+}
+
+QString usDecadeName(int decade) { return QString::number(decade) + QLatin1Char('s'); }
 
 } // namespace lullara

@@ -92,6 +92,8 @@ std::optional<UsFileError> writeUsNameFiles(const QString &folder, const UsNameS
 // Removes guyname.txt and girlname.txt from `folder`, so the bundled lists
 // are read again. On failure: the file's full path and the reason.
 std::optional<UsFileError> removeUserNameFiles(const QString &folder);
+// Whether the name file at `path` was written from this data.
+bool isUsNameFile(const QString &path);
 // Whether both name files in `folder` were written from this data.
 bool userFilesAreUsNames(const QString &folder);
 

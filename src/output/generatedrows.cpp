@@ -1,5 +1,7 @@
 #include "output/generatedrows.h"
 
+#include <algorithm>
+
 namespace lullara {
 
 GeneratedRows::GeneratedRows(QObject *parent) : QAbstractListModel(parent) {}
@@ -60,11 +62,15 @@ void GeneratedRows::append(const QString &text, const QString &iconKey)
 
 bool GeneratedRows::appendUnique(const QString &text, const QString &iconKey)
 {
-    for (const Row &r : m_rows)
-        if (r.text == text)
-            return false;
+    if (contains(text))
+        return false;
     append(text, iconKey);
     return true;
+}
+
+bool GeneratedRows::contains(const QString &text) const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(), [&text](const Row &r) { return r.text == text; });
 }
 
 void GeneratedRows::clear()

@@ -31,6 +31,8 @@ public:
     // Appends the name unless a row already holds exactly this text (of
     // either gender); returns whether it was added.
     bool appendUnique(const QString &text, const QString &iconKey);
+    // Whether a row holds exactly `text`.
+    bool contains(const QString &text) const;
     void clear();
 
     QString text(int position) const;

@@ -42,14 +42,6 @@ protected:
     }
 };
 
-QCursor handPointer()
-{
-    const QPixmap hand = picture(QStringLiteral("hand.png"));
-    if (hand.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(hand, 4, 0);
-}
-
 // The fourteen lines shown in txtDec, joined by CR LF.
 QString aboutText()
 {

@@ -260,7 +260,7 @@ void RealShell::openLink(const QString &link, std::function<void(OpenResult)> do
 #if defined(LULLARA_HAVE_GIO) && !defined(Q_OS_WIN)
 namespace {
 // The part of GIO the text viewer needs, loaded when a file is first shown:
-// GIO brings seven libraries of its own, which would cost every start some
+// GIO brings libraries of its own, which would cost every start some
 // milliseconds and more than a megabyte of memory, and most sessions never
 // show a saved file. Null when GIO cannot be loaded.
 struct Gio {

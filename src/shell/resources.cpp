@@ -77,4 +77,10 @@ QIcon programIcon()
     return icon;
 }
 
+QCursor handPointer()
+{
+    const QPixmap hand = picture(QStringLiteral("hand.png"));
+    return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 4, 0);
+}
+
 } // namespace lullara

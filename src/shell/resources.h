@@ -1,4 +1,5 @@
 #pragma once
+#include <QCursor>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -24,4 +25,8 @@ QIcon pictureIcon(const QString &name);
 // pixels: title bar, task switcher), one and the same for every window. The
 // large one for software centres stays with the installed icons.
 QIcon programIcon();
+
+// The hand pointer of the controls that open something (the built-in hand
+// picture, its tip at 4, 0), or the system's pointing hand without it.
+QCursor handPointer();
 } // namespace lullara

@@ -109,8 +109,7 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     m_rows.setIcons({{QStringLiteral("Doc"), pictureIcon(QStringLiteral("doc.png"))},
                      {QStringLiteral("men"), pictureIcon(QStringLiteral("men.png"))},
                      {QStringLiteral("women"), pictureIcon(QStringLiteral("women.png"))}});
-    const QPixmap hand = picture(QStringLiteral("hand.png"));
-    m_handPointer = hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 4, 0);
+    m_handPointer = handPointer();
 
     m_lottery.setDialogParent(this);
     m_output.setDialogParent(this);

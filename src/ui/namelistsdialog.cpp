@@ -42,10 +42,7 @@ QComboBox *makeDecadeSelector(const char *name, QWidget *parent)
 // user made (or placed) by hand.
 bool isUsersOwn(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return false;
-    return !file.open(QIODevice::ReadOnly) || !file.readLine(256).startsWith(kUsListMark.toUtf8());
+    return QFile::exists(path) && !isUsNameFile(path);
 }
 
 } // namespace
