@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QToolButton>
 #include <cmath>
+#include <tuple>
 
 #include "app/settingsvalues.h"
 #include "output/formats.h"
@@ -175,17 +176,18 @@ void MainWindow::buildControls()
     m_girlsOption->setFont(arial11b);
     m_girlsOption->setAutoFillBackground(true);
     describe(m_girlsOption, QStringLiteral("Girl"), QStringLiteral("Draw names from the girls' list"));
-    // The two buttons sit in different frames; one group keeps them a pair.
     // The two buttons sit in different frames, so each is a Tab stop of its
-    // own; a click on one clears the other.
-    connect(m_boysOption, &QRadioButton::clicked, this, [this] {
-        m_girlsOption->setChecked(false);
-        m_lottery.setGender(Gender::Boys);
-    });
-    connect(m_girlsOption, &QRadioButton::clicked, this, [this] {
-        m_boysOption->setChecked(false);
-        m_lottery.setGender(Gender::Girls);
-    });
+    // own. Alone in its frame, a button would let a click (or Space) take
+    // the choice back: a click always leaves the clicked one chosen and
+    // clears the other.
+    for (auto [self, other, gender] : {std::tuple{m_boysOption, m_girlsOption, Gender::Boys},
+                                       std::tuple{m_girlsOption, m_boysOption, Gender::Girls}}) {
+        connect(self, &QRadioButton::clicked, this, [this, self = self, other = other, gender = gender] {
+            self->setChecked(true);
+            other->setChecked(false);
+            m_lottery.setGender(gender);
+        });
+    }
 
     m_addBoyButton = makeButton(m_boysFrame, "cmdBoysAdd", QStringLiteral(".add"), QRect(193 - 63, 0, 33, 17));
     m_addGirlButton = makeButton(m_girlsFrame, "cmdGirlsAdd", QStringLiteral(".add"), QRect(409 - 399, 0, 33, 17));
@@ -259,6 +261,14 @@ void MainWindow::buildControls()
     m_allOption->setFont(terminal6);
     describe(m_allOption, QStringLiteral("All names"));
     connect(m_allOption, &QRadioButton::clicked, this, [this] { chooseLetter(QStringLiteral("All")); });
+    // The group's one Tab stop is the chosen button, however it was chosen
+    // (a click, the arrow keys or the stored settings); the arrow keys still
+    // move among all of them.
+    for (QRadioButton *b : m_letterFrame->findChildren<QRadioButton *>()) {
+        b->setFocusPolicy(Qt::ClickFocus);
+        connect(b, &QRadioButton::toggled, b,
+                [b](bool chosen) { b->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); });
+    }
     m_letterDisplay = new QLineEdit(QStringLiteral("All"), m_letterFrame);
     m_letterDisplay->setObjectName(QStringLiteral("txtLet"));
     m_letterDisplay->setGeometry(462, 0, 29, 12);
@@ -548,9 +558,16 @@ void MainWindow::showProgress()
     // QProgressBar counts in int; the run's bar is kept as a float and shown
     // scaled into the widget's range.
     const float max = m_lottery.progressMaximum() > 0 ? m_lottery.progressMaximum() : 1.0f;
+    const int value = static_cast<int>(std::lround(10000.0 * std::min(m_lottery.progressValue(), max) / max));
+    if (value == m_progressBar->value())
+        return;
     m_progressBar->setRange(0, 10000);
-    m_progressBar->setValue(
-        static_cast<int>(std::lround(10000.0 * std::min(m_lottery.progressValue(), max) / max)));
+    m_progressBar->setValue(value);
+    // QProgressBar repaints itself only for a step it judges visible, against
+    // the value it last painted; a paint of part of it (a neighbour's update
+    // beneath) counts as painted, so the fill of a long run could lag behind
+    // or never show. A whole repaint per step, ten a second at most, is cheap.
+    m_progressBar->update();
 }
 
 void MainWindow::showStatus(const QString &text, bool paintNow)

@@ -407,9 +407,12 @@ void NameBox::setList(NameList *list)
             m_list->choose(index.row());
     });
     connect(list, &NameList::chosen, this, &NameBox::showChosen);
-    // After every load the text field shows the first entry, or nothing.
-    connect(list, &QAbstractItemModel::modelReset, this,
-            [this] { showInField(m_list->count() > 0 ? m_list->at(0) : QString()); });
+    // After every load the text field shows the first entry, or nothing, and
+    // the list shows its beginning.
+    connect(list, &QAbstractItemModel::modelReset, this, [this] {
+        showInField(m_list->count() > 0 ? m_list->at(0) : QString());
+        m_view->scrollToTop();
+    });
 }
 
 void NameBox::showChosen(int position)
