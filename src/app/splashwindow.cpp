@@ -9,6 +9,7 @@
 #include "shell/resources.h"
 #include "names/namefile.h"
 #include "shell/fonts.h"
+#include "ui/classiccolours.h"
 #include "ui/mainwindow.h"
 
 
@@ -68,9 +69,7 @@ SplashWindow::SplashWindow(const Services &services, const QString &programDir, 
         auto *l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
         l->setFont(fonts.font(QStringLiteral("MS Sans Serif"), 8.25, bold));
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(pal);
+        setClassicTextColour(l, Qt::black);
         l->move(14, top);
         l->adjustSize();
         return l;

@@ -15,8 +15,6 @@ namespace lullara {
 namespace {
 const QString kAppTitle = QStringLiteral("Lullara");
 constexpr int kHtmlFilter = 3;
-// The longest mail link that mail programs take across the board.
-constexpr int kMaxMailtoLength = 2000;
 
 QStringList saveFilters()
 {
@@ -175,14 +173,14 @@ void OutputCommands::email()
     }
     const QString body = mailBody(m_rows->texts());
     const QString link = mailtoLink(body);
-    if (link.size() > kMaxMailtoLength) {
-        // Mail programs take links of about 2,000 characters; a longer one
-        // would be cut or refused.
+    const qsizetype length = link.toUtf8().size();
+    if (length > kLongestLink) {
+        // Cut short, the link would lose names or be refused as a whole.
         message(kAppTitle,
-                QStringLiteral("The list is too long to hand to the mail program (%1 characters; mail programs "
-                               "take about %2).\r\nUse Copy All, then paste the names into a new mail.")
-                    .arg(link.size())
-                    .arg(kMaxMailtoLength),
+                QStringLiteral("The list is too long to hand to the mail program (%1 characters; the system "
+                               "passes at most %2).\r\nUse Copy All, then paste the names into a new mail.")
+                    .arg(length)
+                    .arg(kLongestLink),
                 MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }

@@ -14,6 +14,17 @@ inline const QString kMakerWebSite = QStringLiteral("https://www.quorvel.example
 // "error Opening Link to " + link, an empty line and the error code.
 void ExecuteLink(const Services &services, QWidget *parent, const QString &link);
 
+// The longest link, in bytes, that the desktop's "open" action can pass on.
+// On Linux xdg-open hands the link to the mail program as one argument, and
+// the kernel takes arguments of up to 128 KiB (MAX_ARG_STRLEN, the final NUL
+// included); on Windows the mail program's command line holds 32,767
+// characters, its own path and switches among them.
+#ifdef Q_OS_WIN
+constexpr qsizetype kLongestLink = 32767 - 1024;
+#else
+constexpr qsizetype kLongestLink = 128 * 1024 - 1;
+#endif
+
 // Moves a borderless window with the mouse as its title bar would.
 void DragWindow(const Services &services, QWidget *window);
 

@@ -23,6 +23,15 @@ QList<QStringList> paginate(const QStringList &lines, int linesPerPage)
     return pages;
 }
 
+PrinterChoice choosePrinter(const QString &defaultName, const QStringList &installed)
+{
+    if (!defaultName.isEmpty())
+        return {defaultName, {}};
+    if (installed.size() == 1)
+        return {installed.first(), {}};
+    return {{}, installed.isEmpty() ? QStringLiteral("no printer is installed") : QStringLiteral("no default printer is set")};
+}
+
 QtPrinter::QtPrinter(QString pdfOutput) : m_pdfOutput(std::move(pdfOutput)) {}
 
 namespace {
@@ -50,11 +59,11 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
     // an earlier one.
     std::unique_ptr<QPrinter> printer;
     if (m_pdfOutput.isEmpty()) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return printerError(QPrinterInfo::availablePrinterNames().isEmpty()
-                                    ? QStringLiteral("no printer is installed")
-                                    : QStringLiteral("no default printer is set"));
+        const PrinterChoice choice =
+            choosePrinter(QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+        if (choice.name.isEmpty())
+            return printerError(choice.failure);
+        const QPrinterInfo info = QPrinterInfo::printerInfo(choice.name);
         printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         if (!printer->isValid())
             return printerError(QStringLiteral("the printer \"%1\" is not available")

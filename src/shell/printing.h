@@ -13,7 +13,16 @@ namespace lullara {
 // one line per page), in order. No lines give no pages.
 QList<QStringList> paginate(const QStringList &lines, int linesPerPage);
 
-// Prints on the default printer with Qt Print Support: a monospaced font of
+// The printer a job goes to: the default one, else the only one installed.
+// With none installed, or several and none of them the default, `name` is
+// empty and `failure` says why.
+struct PrinterChoice {
+    QString name;
+    QString failure;
+};
+PrinterChoice choosePrinter(const QString &defaultName, const QStringList &installed);
+
+// Prints on the default printer (or the only one) with Qt Print Support: a monospaced font of
 // 11 points, 20 mm margins, as many lines per page as fit. Every call is a
 // print job of its own that holds only the lines it is given.
 class QtPrinter : public Printer {

@@ -41,20 +41,8 @@ QPixmap picture(const QString &name)
 
 void addPicture(QIcon &icon, const QString &name, QIcon::Mode mode, QIcon::State state)
 {
-    icon.addPixmap(picture(name), mode, state);
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    if (ratio <= 1.0 || !qEnvironmentVariableIsEmpty("QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING"))
-        return;
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    for (int n = std::min(qCeil(ratio), 9); n > 1; --n) {
-        QString larger = name;
-        larger.insert(dot < 0 ? name.size() : dot, QStringLiteral("@%1x").arg(n));
-        const QPixmap pixmap = picture(larger);
-        if (!pixmap.isNull()) {
-            icon.addPixmap(pixmap, mode, state);
-            return;
-        }
-    }
+    initResources();
+    icon.addFile(QStringLiteral(":/pictures/") + name, QSize(), mode, state);
 }
 
 QIcon pictureIcon(const QString &name)

@@ -13,9 +13,8 @@ void initResources();
 // is no such picture.
 QPixmap picture(const QString &name);
 
-// Adds the built-in picture `name` to `icon` as QIcon::addFile() would: on a
-// screen with more than one device pixel to a pixel, "<name>@2x.png" too,
-// where there is one. Made through picture(), so decoded once.
+// Adds the built-in picture `name` to `icon`; QIcon takes "<name>@2x.png"
+// too, where there is one, for screens that scale.
 void addPicture(QIcon &icon, const QString &name, QIcon::Mode mode = QIcon::Normal,
                 QIcon::State state = QIcon::Off);
 // An icon of the built-in picture `name`, as QIcon(":/pictures/<name>").

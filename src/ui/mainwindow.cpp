@@ -28,6 +28,7 @@
 #include "shell/executelink.h"
 #include "shell/resources.h"
 #include "ui/captionframe.h"
+#include "ui/classiccolours.h"
 #include "ui/clicklabel.h"
 #include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
@@ -72,15 +73,9 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
-// Dark grey (64, 64, 64) text. The window paints with the button colours;
-// the label keeps its own.
-void paintDarkGrey(QLabel *label)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    label->setPalette(pal);
-    label->setForegroundRole(QPalette::WindowText);
-}
+// The drawn name and the row counter: dark grey (64, 64, 64) on the classic
+// light background.
+const QColor kDarkGrey(64, 64, 64);
 
 void describe(QWidget *w, const QString &name, const QString &description = {})
 {
@@ -120,6 +115,26 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     buildMenu();
     buildTabOrder();
     bindCore();
+    m_built = true;
+    applyPalette();
+}
+
+void MainWindow::applyPalette()
+{
+    for (QLabel *label : {m_nameLabel, m_counterLabel})
+        setClassicTextColour(label, kDarkGrey);
+    // The letter display lies on the frame's border, in the window's colour.
+    QPalette pal = m_letterDisplay->parentWidget()->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    m_letterDisplay->setPalette(pal);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A theme switched while the program runs (light to dark or back).
+    if (event->type() == QEvent::PaletteChange && m_built)
+        applyPalette();
 }
 
 MainWindow::~MainWindow() = default;
@@ -211,7 +226,6 @@ void MainWindow::buildControls()
     m_nameLabel->setFont(m_fonts.font(QStringLiteral("Verdana"), 15.75, true));
     m_nameLabel->setAlignment(Qt::AlignCenter);
     m_nameLabel->adjustSize();
-    paintDarkGrey(m_nameLabel);
     // Names come from files: shown as they are, never read as markup.
     for (QLabel *label : {m_numberLabel, m_nameLabel})
         label->setTextFormat(Qt::PlainText);
@@ -279,11 +293,6 @@ void MainWindow::buildControls()
     m_letterDisplay->setFocusPolicy(Qt::NoFocus);
     m_letterDisplay->setTextMargins(0, 0, 0, 0);
     m_letterDisplay->setBackgroundRole(QPalette::Button);
-    {
-        QPalette pal = m_letterDisplay->palette();
-        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
-        m_letterDisplay->setPalette(pal);
-    }
     describe(m_letterDisplay, QStringLiteral("Letter in force"));
 
     // Generated-list frame.
@@ -308,7 +317,6 @@ void MainWindow::buildControls()
     m_counterLabel->setObjectName(QStringLiteral("lblIDNumber"));
     m_counterLabel->setFont(terminal6);
     m_counterLabel->setAlignment(Qt::AlignCenter);
-    paintDarkGrey(m_counterLabel);
     m_counterLabel->setTextFormat(Qt::PlainText);
     m_counterLabel->setGeometry(0, -2, 22, 12);
     describe(m_counterLabel, QStringLiteral("Names in the list"));
@@ -678,6 +686,8 @@ bool MainWindow::load()
     showStatus(QStringLiteral("Ready"));
     if (m_splash)
         m_splash->close();
+    // From now on this window's boxes belong to it, not to the hidden splash.
+    m_splash = nullptr;
     return true;
 }
 

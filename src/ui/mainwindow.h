@@ -60,12 +60,15 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();
     void buildMenu();
     void buildTabOrder();
     void bindCore();
+    // The fixed text colours that suit the palette in force.
+    void applyPalette();
     bool chooseLetter(const QString &filter);
     void showAbout();
     // The "Name lists" window, over this one.
@@ -86,6 +89,7 @@ private:
     QPointer<QWidget> m_splash;
     QPointer<AboutWindow> m_about;
     QPointer<NameListsDialog> m_nameListsDialog;
+    bool m_built = false; // every control made
     bool m_stored = false;
     bool m_halted = false; // a name list could not be read
 

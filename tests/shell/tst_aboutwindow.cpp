@@ -5,6 +5,7 @@
 #include "fakes.h"
 #include "shell/aboutwindow.h"
 #include "shell/executelink.h"
+#include "shell/resources.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -58,6 +59,23 @@ class TestAboutWindow : public QObject {
     QPointer<AboutWindow> m_about;
 
 private slots:
+    // Where a sharper picture is built in, a scaling screen gets it, and asking for one that is
+    // not there says nothing.
+    void picturesForScalingScreens()
+    {
+        if (qApp->devicePixelRatio() <= 1)
+            QSKIP("a screen that scales is tried in a run of its own (QT_SCALE_FACTOR=1.5)");
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        for (const char *name : {"check", "icon16"}) {
+            const QImage shown = pictureIcon(QStringLiteral("%1.png").arg(name)).pixmap(QSize(16, 16), 2.0).toImage();
+            const QImage sharp(QStringLiteral(":/pictures/%1@2x.png").arg(name));
+            if (!sharp.isNull())
+                QVERIFY2(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                             == sharp.convertToFormat(QImage::Format_ARGB32_Premultiplied), name);
+        }
+        QCOMPARE(programIcon().availableSizes().size(), 3);
+    }
+
     void init()
     {
         m_fake = {};

@@ -40,6 +40,46 @@ QRect boxOf(const QImage &image, const std::function<bool(QColor)> &test)
 }
 std::function<bool(QColor)> darkerThan(int grey) { return [grey](QColor c) { return qGray(c.rgb()) < grey; }; }
 
+// WCAG's contrast ratio of two colours.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a text as drawn: its background is the commonest colour of
+// the picture, its text the colour that stands out most from it.
+double textContrast(const QImage &shot)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            ++counts[shot.pixel(x, y)];
+    QRgb background = counts.constBegin().key();
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    double most = 1;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+        most = std::max(most, contrast(QColor(background), QColor(it.key())));
+    return most;
+}
+
+// A dark palette as dark desktop themes have it, window colour #323232.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0x32, 0x32, 0x32), QColor(0x32, 0x32, 0x32));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    return dark;
+}
+
 // A program folder and a main window loaded from it, on the screen if asked.
 struct Opened {
     explicit Opened(bool shown = false, const QStringList &boys = Folder::defaultBoys())
@@ -93,6 +133,7 @@ private slots:
     void namesAreShownAsTheyStand();
     void aVeryLongNameShowsItsBeginning();
     void looks();
+    void everyTextReadsOnADarkPalette();
     void tabVisitsEachControlOnce();
     void qtButtonsSpeakTheUsersLanguage();
     void nameBoxRepaintsTheRowsItLeaves();
@@ -187,6 +228,17 @@ void TestMainWindow::unreadableNameFileHaltsAtOnce()
     QVERIFY(splash.mainWindow() && !splash.mainWindow()->isVisible());
     splash.mainWindow()->close();
     QVERIFY(!QFile::exists(Folder::settingsFile())); // nothing stored
+
+    // Once the main window shows, a late failure's box belongs to it.
+    Folder later;
+    SplashWindow shown(later.fakes.services(), later.path());
+    shown.show();
+    QTRY_VERIFY(shown.mainWindow() && shown.mainWindow()->isVisible());
+    QFile::remove(later.file("girlname.txt"));
+    QTest::mouseClick(child(shown.mainWindow(), "optLet10"), Qt::LeftButton);
+    QCOMPARE(later.fakes.dialogs.messages.size(), 1);
+    QCOMPARE(later.fakes.dialogs.messages.first().parent, shown.mainWindow());
+    shown.mainWindow()->close();
 }
 
 void TestMainWindow::keysAndClicksShowTheRun()
@@ -278,6 +330,34 @@ void TestMainWindow::looks()
     for (const QPoint p :
          {QPoint(200, 49), QPoint(400, 49), QPoint(0, 20), QPoint(469, 20), QPoint(300, 0), QPoint(300, 119)})
         QCOMPARE(splash.pixel(p) & 0xffffffu, 0x808080u);
+}
+
+void TestMainWindow::everyTextReadsOnADarkPalette()
+{
+    const QPalette before = QApplication::palette();
+    for (bool atStart : {true, false}) { // the desktop dark from the start, or switched to dark meanwhile
+        if (atStart)
+            QApplication::setPalette(darkPalette());
+        Opened o(true);
+        QApplication::setPalette(darkPalette());
+        o.w.names()->boys()->choose(1);
+        o.w.rows()->append("Ben", "men");
+        o.w.lottery()->lotteryTick(); // a row counted
+        QStringList poor;
+        for (QWidget *w : o.w.findChildren<QWidget *>()) {
+            const bool text = qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
+                || qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w);
+            // Disabled controls and dimmed lock panels are meant to recede.
+            if (!text || !w->isVisible() || !w->isEnabled() || w->accessibleDescription() == "off"
+                || w->objectName() == "imgLogo" || w->size().isEmpty())
+                continue;
+            const double ratio = textContrast(w->grab().toImage());
+            if (ratio < 4.5 && !(qobject_cast<QAbstractButton *>(w) && static_cast<QAbstractButton *>(w)->text().isEmpty()))
+                poor << QStringLiteral("%1 %2").arg(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName()).arg(ratio, 0, 'f', 2);
+        }
+        QApplication::setPalette(before);
+        QVERIFY2(poor.isEmpty(), qPrintable(poor.join(", ")));
+    }
 }
 
 void TestMainWindow::tabVisitsEachControlOnce()
