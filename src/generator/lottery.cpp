@@ -86,11 +86,13 @@ void Lottery::start()
         // list long enough for N may still be too short for N different names.
         const int different = drawableNames(*m_names->list(m_gender));
         if (n > different) {
+            // Says what a draw can reach: a list of four names offers three.
             showMessage(QStringLiteral("Lullara"),
-                        (boys ? QStringLiteral("The boys name list must contain at least ")
-                              : QStringLiteral("The girls name list must contain at least "))
-                            + m_wantedText + QStringLiteral(" different names to draw each name once; it has ")
-                            + QString::number(different) + QStringLiteral(" that can be drawn."),
+                        (boys ? QStringLiteral("To draw each name once, the boys name list needs ")
+                              : QStringLiteral("To draw each name once, the girls name list needs "))
+                            + m_wantedText
+                            + QStringLiteral(" different names besides its first entry, which is never drawn; it has ")
+                            + QString::number(different) + QStringLiteral("."),
                         true);
             return;
         }

@@ -188,8 +188,11 @@ void TestLottery::stateTable_data()
         added1, "0000 Adam, counter 1, rows Adam/men");
     // Start wants N different names among the entries a draw reaches (not the first).
     row("once: 3 of 5 boys, 2 different", {"boys=Adam,Ben,Ben,Carl,Carl", "once", "N=3", "start"}, idle, "Ready",
-        nothing, "Lullara (i): The boys name list must contain at least 3 different names to draw each name once; "
-                 "it has 2 that can be drawn.");
+        nothing, "Lullara (i): To draw each name once, the boys name list needs 3 different names besides its first "
+                 "entry, which is never drawn; it has 2.");
+    row("once: 4 of 4 boys", {"boys=Adam,Ben,Carl,Dan", "once", "N=4", "start"}, idle, "Ready", nothing,
+        "Lullara (i): To draw each name once, the boys name list needs 4 different names besides its first "
+        "entry, which is never drawn; it has 3.");
     row("once: 2 of 5 boys, 2 different", {"boys=Adam,Ben,Ben,Carl,Carl", "once", "N=2", "start"}, running,
         "Starting...", nothing);
 }
