@@ -116,11 +116,29 @@ void SplashWindow::openMainWindow()
         m_beforeLoad(main);
     if (!main->load())
         return; // the program is ending; the main window is never shown
-    // The load has closed the splash, which is never shown again: its window
-    // and picture buffer go before the main window's are made.
-    destroy();
+    // Showing the main window takes a moment of its own with very large
+    // lists: the splash stays until the main window has painted itself
+    // (or, should it never be painted, a few seconds at most).
+    main->installEventFilter(this);
     main->show();
+    QTimer::singleShot(3000, this, &SplashWindow::leave);
+}
+
+bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_main && event->type() == QEvent::Paint) {
+        m_main->removeEventFilter(this);
+        // Once that picture is on the screen.
+        QTimer::singleShot(0, this, &SplashWindow::leave);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashWindow::leave()
+{
+    // Never shown again: its window and picture buffer go.
     close();
+    destroy();
 }
 
 } // namespace lullara

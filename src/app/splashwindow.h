@@ -25,9 +25,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void openMainWindow();
+    // Closes the splash for good, once the main window is on the screen.
+    void leave();
 
     Services m_services;
     QString m_programDir;

@@ -684,9 +684,8 @@ bool MainWindow::load()
 
     showRunState();
     showStatus(QStringLiteral("Ready"));
-    if (m_splash)
-        m_splash->close();
-    // From now on this window's boxes belong to it, not to the hidden splash.
+    // From now on this window's boxes belong to it, not to the splash, which
+    // goes once this window is on the screen.
     m_splash = nullptr;
     return true;
 }

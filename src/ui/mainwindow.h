@@ -48,8 +48,8 @@ public:
     bool load();
     // Stores the settings; runs when the window closes.
     void storeSettings();
-    // The splash window, closed at the end of the load and the parent of a
-    // name file's error box until then.
+    // The splash window, the parent of a name file's error box until the
+    // load ends.
     void setSplash(QWidget *splash) { m_splash = splash; }
 
     Lottery *lottery() { return &m_lottery; }

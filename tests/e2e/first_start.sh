@@ -27,6 +27,10 @@ hints=$(xprop -id "$W" WM_NORMAL_HINTS)
 grep -q 'minimum size: 577 by 562' <<<"$hints" && grep -q 'maximum size: 577 by 562' <<<"$hints" ||
   fail "the window's size is not fixed at 577x562: $hints"
 # The splash is gone once the main window shows.
+for _ in $(seq 30); do
+  [ "$(xdotool search --onlyvisible --name . | wc -l)" -eq 1 ] && break
+  sleep 0.1
+done
 [ "$(xdotool search --onlyvisible --name . | wc -l)" -eq 1 ] || fail "other windows than the main window are visible"
 
 close_by_wm "$W"

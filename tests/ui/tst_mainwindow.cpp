@@ -229,16 +229,30 @@ void TestMainWindow::unreadableNameFileHaltsAtOnce()
     splash.mainWindow()->close();
     QVERIFY(!QFile::exists(Folder::settingsFile())); // nothing stored
 
-    // Once the main window shows, a late failure's box belongs to it.
+    // The splash stays until the main window shows; a later failure's box belongs to the main window.
     Folder later;
     SplashWindow shown(later.fakes.services(), later.path());
+    const auto closeMain = qScopeGuard([&shown] { delete shown.mainWindow(); }); // even after a failed check
+    struct SplashAtShow : QObject {
+        QWidget *splash = nullptr;
+        std::optional<bool> visible;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Show && !visible)
+                visible = splash->isVisible();
+            return false;
+        }
+    } atShow;
+    atShow.splash = &shown;
+    shown.setBeforeLoad([&atShow](MainWindow *w) { w->installEventFilter(&atShow); });
     shown.show();
     QTRY_VERIFY(shown.mainWindow() && shown.mainWindow()->isVisible());
+    QCOMPARE(atShow.visible, std::optional<bool>(true));
+    QTRY_VERIFY(!shown.isVisible());
     QFile::remove(later.file("girlname.txt"));
     QTest::mouseClick(child(shown.mainWindow(), "optLet10"), Qt::LeftButton);
     QCOMPARE(later.fakes.dialogs.messages.size(), 1);
     QCOMPARE(later.fakes.dialogs.messages.first().parent, shown.mainWindow());
-    shown.mainWindow()->close();
 }
 
 void TestMainWindow::keysAndClicksShowTheRun()
