@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Print (Alt+P) to a real CUPS queue on the cups-pdf driver, and the PDF read
 # back with pdftotext: the heading, every name, the count, the version line
-# and the date, in order and nothing else. Before the queue is made the
-# default, printing says that no default printer is set.
+# and the date, in order and nothing else. With two queues and neither the
+# default, printing says that no default printer is set; with only one, it
+# prints there.
 #
 # The scheduler is the test's own cupsd: its configuration, spool, logs and
 # socket lie in the test's folder, and the program finds it through
@@ -44,6 +45,8 @@ wait_for 20 'lpstat -r 2>/dev/null | grep -q "is running"' || fail "the test's c
 # that pdftotext cannot read back.
 lpadmin -p LullaraPDF -E -v cups-pdf:/$INSTANCE -P $PPD -o pdftops-renderer-default=pdftocairo >"$OUT/lpadmin.log" 2>&1 ||
   fail "lpadmin could not add the queue (see lpadmin.log)"
+lpadmin -p LullaraOther -E -v cups-pdf:/$INSTANCE -P $PPD >>"$OUT/lpadmin.log" 2>&1 ||
+  fail "lpadmin could not add the second queue (see lpadmin.log)"
 
 start_x
 conf_write cmbNum=2 cmbInterval=0
@@ -52,7 +55,7 @@ W=$(main_window)
 keys "$W" F6
 wait_rows "$W" 3 30 "$OUT/clip.txt"
 mapfile -t NAMES < <(tr -d '\r' <"$OUT/clip.txt")
-# A queue but no default printer: the box says so (Ctrl+C copies its text).
+# Two queues, neither the default: the box says so (Ctrl+C copies its text).
 keys "$W" alt+p
 b=$(wait_window '^Lullara$' 15) || fail "no box when no default printer is set"
 keys "$b" ctrl+c; sleep 0.3
@@ -60,7 +63,9 @@ timeout 5 xclip -o -selection clipboard >"$OUT/nodefault.txt" 2>&1
 grep -q "Printer error: no default printer is set" "$OUT/nodefault.txt" ||
   fail "the box does not say that no default printer is set (see nodefault.txt)"
 keys "$b" Return
-lpadmin -d LullaraPDF >>"$OUT/lpadmin.log" 2>&1 || fail "lpadmin could not make the queue the default (see lpadmin.log)"
+# The only queue left is used, default or not.
+lpadmin -x LullaraOther >>"$OUT/lpadmin.log" 2>&1 || fail "lpadmin could not remove the second queue (see lpadmin.log)"
+[ -z "$(lpstat -d 2>/dev/null | grep -i 'destination:')" ] || fail "a default printer is set after all: $(lpstat -d)"
 keys "$W" alt+p
 pdf_ready() {
   ! window_gone '^Lullara$' && fail "the program showed a box instead of printing"

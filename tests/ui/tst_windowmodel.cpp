@@ -14,6 +14,7 @@
 #include "fixture.h"
 #include "generator/draw.h"
 #include "ui/mainwindow.h"
+#include "ui/statusbar.h"
 
 using namespace lullara;
 using namespace lullara::test;
@@ -116,8 +117,7 @@ private:
         std::set<QString> drawable;
         for (int p = 1; p < source->count(); ++p)
             drawable.insert(source->at(p));
-        const bool once = m_w->lottery()->drawEachNameOnce();
-        if (n > source->count() || (once && n > int(drawable.size())))
+        if (n > source->count() || (m_once && n > int(drawable.size())))
             return; // refused with a message; nothing changes
         m_running = m_timers = true;
         m_rows.clear();
@@ -125,15 +125,23 @@ private:
         m_wantedAtStart = n;
         m_intervalAtStart = selectorNumber(c<QComboBox>("cmbLotteryInterval")->currentText());
         m_tainted = false;
+        m_onceRun = m_once;
     }
     void stopRun() { m_running = m_timers = m_paused = false; }
     void pauseRun() { m_paused = true; m_timers = false; }
-    void resumeRun() { m_paused = false; m_timers = true; }
+    void resumeRun()
+    {
+        m_tainted = m_tainted || !m_running; // resumed without a Start: the rows were never emptied
+        m_paused = false;
+        m_timers = true;
+    }
 
     void step()
     {
         m_freshLoad = false; // the boxes' first look is checked right after a load only
-        switch (pick(22)) {
+        m_status.clear(); // known after the steps that set it
+        m_added = false;
+        switch (pick(24)) {
         case 0: case 1: {
             const char *g = pick(2) ? "optBoys" : "optGirls";
             if (pick(2)) {
@@ -183,6 +191,10 @@ private:
             } else if (how == 1) {
                 auto *menu = c<QMenu>("mnuMain");
                 emit menu->aboutToShow();
+                // The opened menu offers Pause or Resume as the pause says.
+                if (c<QAction>("mnuPause")->isEnabled() == m_paused || c<QAction>("mnuResume")->isEnabled() != m_paused)
+                    m_broken = QStringLiteral("paused %1, the menu offers Pause %2, Resume %3").arg(m_paused)
+                                   .arg(c<QAction>("mnuPause")->isEnabled()).arg(c<QAction>("mnuResume")->isEnabled());
                 auto *item = c<QAction>(items[command]);
                 log(QStringLiteral("menu %1%2").arg(items[command], item->isEnabled() ? "" : " (disabled)"));
                 if (!item->isEnabled())
@@ -221,9 +233,19 @@ private:
             log(QStringLiteral("number tick %1").arg(m_ticks));
             const int before = m_w->rows()->count();
             m_w->lottery()->numberTick();
+            // The drawn number and name agree with the box the run draws from.
+            const int drawn = c<QLabel>("lblNumber")->text().toInt();
+            if (draws && !m_once
+                && (c<QLabel>("lblSname")->text() != list(m_gender)->at(drawn) || list(m_gender)->current() != drawn
+                    || c(m_gender == Gender::Boys ? "lstBoys" : "lstGirls")->findChild<QLineEdit *>()->text()
+                        != list(m_gender)->at(drawn)))
+                m_broken = QStringLiteral("number %1 shows %2, the box has %3 at %1 and chose %4")
+                               .arg(drawn).arg(c<QLabel>("lblSname")->text(), list(m_gender)->at(drawn))
+                               .arg(list(m_gender)->current());
             // The run ends at the tick that finds as many rows as the selector asks for.
             if (draws && m_rows.size() == wanted()) {
                 stopRun();
+                m_status = QStringLiteral("Finished. %1 names added successfully.").arg(m_rows.size());
                 return;
             }
             const int every = std::max(1, int(std::floor(m_intervalAtStart * 1000.0)) / 100);
@@ -234,8 +256,11 @@ private:
                 m_w->lottery()->lotteryTick();
                 if (m_folder.fakes.dialogs.messages.size() > messages)
                     stopRun(); // the list changed under the run: the tick said so and stopped
-                else if (m_w->rows()->count() == before + 1)
+                else if (m_w->rows()->count() == before + 1) {
                     m_rows << m_w->rows()->text(m_w->rows()->count());
+                    m_status = QStringLiteral("%1 Names Added, Analyzing...").arg(m_rows.size());
+                    m_added = true;
+                }
             }
             break;
         }
@@ -243,6 +268,7 @@ private:
             log("click cmdGeneratorClear");
             click("cmdGeneratorClear");
             m_rows.clear();
+            m_status = QStringLiteral("Ready");
             if (c<QLabel>("lblNumber")->text() != "0000" || c<QLabel>("lblIDNumber")->text() != "0")
                 m_broken = "Clear left the counters at " + c<QLabel>("lblNumber")->text() + "/"
                     + c<QLabel>("lblIDNumber")->text();
@@ -257,7 +283,7 @@ private:
             click(boys ? "cmdBoysAdd" : "cmdGirlsAdd");
             if (!name.isEmpty() && !m_rows.contains(name)) {
                 m_rows << name;
-                m_tainted = true;
+                m_tainted = m_added = true;
             }
             break;
         }
@@ -325,8 +351,33 @@ private:
         }
         case 20: {
             auto *once = c<QAction>("mnuDrawOnce");
-            log(QStringLiteral("menu mnuDrawOnce %1").arg(once->isChecked() ? "off" : "on"));
+            log(QStringLiteral("menu mnuDrawOnce %1").arg(m_once ? "off" : "on"));
             once->trigger();
+            m_once = !m_once;
+            m_onceRun = false;
+            break;
+        }
+        case 22: {
+            // A name picked with the keyboard in a box shows in its field and as the drawn name.
+            QWidget *box = c(pick(2) ? "lstBoys" : "lstGirls");
+            auto *view = box->findChild<QListView *>();
+            const Qt::Key k = pick(2) ? Qt::Key_Down : Qt::Key_Up;
+            log(QStringLiteral("%1 in %2").arg(k == Qt::Key_Down ? "Down" : "Up", box->objectName()));
+            view->setFocus();
+            const QModelIndexList before = view->selectionModel()->selectedIndexes();
+            QTest::keyClick(view, k);
+            const QModelIndexList chosen = view->selectionModel()->selectedIndexes();
+            const QString name = chosen.isEmpty() ? QString() : chosen.first().data().toString();
+            if (!chosen.isEmpty() && chosen != before
+                && (c<QLabel>("lblSname")->text() != name || box->findChild<QLineEdit *>()->text() != name))
+                m_broken = "the keys chose " + name + ", the field shows " + box->findChild<QLineEdit *>()->text()
+                    + ", the drawn name " + c<QLabel>("lblSname")->text();
+            break;
+        }
+        case 23: {
+            const QPoint to(pick(400), pick(300));
+            log(QStringLiteral("move the window to %1,%2").arg(to.x()).arg(to.y()));
+            m_w->move(to);
             break;
         }
         case 21: {
@@ -440,6 +491,17 @@ private:
                     .arg(painted).arg(value).arg(max).arg(expected);
         }
 
+        const QString status = c<StatusBar>("stuMain")->panel(1)->text();
+        if (!m_status.isEmpty() && status != m_status)
+            return "the status says " + status + ", not " + m_status;
+        if (m_added && c<QListView>("lstGenerator")->currentIndex().row() != m_rows.size() - 1)
+            return QStringLiteral("the mark is on row %1 of %2, not on the newest")
+                .arg(c<QListView>("lstGenerator")->currentIndex().row() + 1).arg(m_rows.size());
+        if (c<QAction>("mnuDrawOnce")->isChecked() != m_once)
+            return "Draw each name once shows the other state";
+        if (m_onceRun && QSet<QString>(m_rows.begin(), m_rows.end()).size() != m_rows.size())
+            return "a name was drawn twice: " + m_rows.join(',');
+
         // The generated list holds what the run and the user added, never more than asked.
         if (m_w->rows()->texts() != m_rows)
             return "the list holds [" + m_w->rows()->texts().join(',') + "], expected [" + m_rows.join(',') + "]";
@@ -461,6 +523,10 @@ private:
     QString m_letter = QStringLiteral("All");
     bool m_running = false, m_timers = false, m_paused = false;
     bool m_freshLoad = true;
+    bool m_once = false;     // Draw each name once, as the menu was last set
+    bool m_onceRun = false;  // ... and so since the run started
+    QString m_status;        // what the status must say after this step, where known
+    bool m_added = false;    // this step added a row
     bool m_tainted = false; // N changed or a name added by hand during the run
     int m_wantedAtStart = 0;
     double m_intervalAtStart = 1;
