@@ -153,7 +153,7 @@ private slots:
         QTest::newRow("none yet") << QString() << QString() << QStringList() << QByteArray("cmbNum=27");
         QTest::newRow("damaged: starts with FF FE") << "\xFF\xFE[Setting]\r\ncmbNum=3\r\n" << QString() << QStringList()
                                                     << QByteArray("cmbNum=27");
-        QTest::newRow("damaged: a NUL") << QString::fromLatin1("[Setting]\ncmb\0Num=3\n", 19) << QString()
+        QTest::newRow("damaged: a NUL") << QString::fromLatin1("\0[Setting]\ncmbNum=3\n", 20) << QString()
                                         << QStringList() << QByteArray("cmbNum=27");
         QTest::newRow("a pipe") << "pipe" << QString() << leftAlone << QByteArray("<no file>");
         QTest::newRow("a folder") << "folder" << QString() << leftAlone << QByteArray("<no file>");

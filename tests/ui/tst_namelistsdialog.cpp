@@ -95,6 +95,7 @@ private slots:
                  + longName + kBirths + "M\tBob" + kBirths + "F\tAnna" + kBirths);
         QCOMPARE(w.label("lblSkippedLines"), "3 lines of " + QDir::toNativeSeparators(nameFilePath(w.programDir, kUsNamesFile))
                                                  + " are not a name with its births and were left out.");
+        QVERIFY(child(w.dialog.get(), "lblSkippedLines")->isVisible());
         QTest::mouseClick(child(w.dialog.get(), "optUsNames"), Qt::LeftButton);
         QCOMPARE(w.label("lblBoysCount"), QStringLiteral("Boys: 2 of 2 names"));
         // The long name shows its beginning; the window keeps to the screen.
