@@ -76,14 +76,15 @@ QString decodeNameFile(const QByteArray &bytes)
         if (view.startsWith(w.mark))
             return decodeWide(w.encoding, view.sliced(w.mark.size()));
     }
-    // UTF-16 without a byte-order mark (Windows' "Unicode" saved so): names
-    // of Latin letters give a NUL in every other byte, which text in any
-    // 8-bit encoding does not have.
-    if (const auto encoding = unmarkedUtf16(view))
-        return decodeWide(*encoding, view);
     static const char bom[] = "\xEF\xBB\xBF";
-    if (view.startsWith(QByteArrayView(bom, 3)))
+    if (view.startsWith(QByteArrayView(bom, 3))) {
         view = view.sliced(3);
+    } else if (const auto encoding = unmarkedUtf16(view)) {
+        // UTF-16 without a byte-order mark (Windows' "Unicode" saved so):
+        // names of Latin letters give a NUL in every other byte, which text
+        // in any 8-bit encoding does not have.
+        return decodeWide(*encoding, view);
+    }
 
     // Stateless: the whole file is one chunk, so an incomplete sequence at the
     // very end counts as an error instead of being held back for more input.

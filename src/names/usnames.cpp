@@ -31,14 +31,17 @@ bool isUsableUsName(QByteArrayView bytes, QString &name)
 {
     if (bytes.isEmpty() || bytes.size() > 4 * kUsMaxNameLength || bytes.front() == '#')
         return false;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // ConvertInitialBom: a byte-order mark in front is a character of the
+    // name here, and such a name is no name.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     name = utf8.decode(bytes);
-    if (utf8.hasError() || name.size() > kUsMaxNameLength)
+    if (utf8.hasError() || name.isEmpty() || name.size() > kUsMaxNameLength || name.front() == u'#')
         return false;
     for (const QChar c : std::as_const(name)) {
         const QChar::Category category = c.category();
         if (category == QChar::Other_Control || category == QChar::Separator_Line
-            || category == QChar::Separator_Paragraph)
+            || category == QChar::Separator_Paragraph || c == QChar::ByteOrderMark)
             return false;
     }
     return true;

@@ -62,6 +62,7 @@ private slots:
         QTest::newRow("good") << "M\tJohn" + births << "John | 0";
         QTest::newRow("a CR inside a name") << "M\tJo\rhn" + births + "M\tBob" + births << "Bob | 1";
         QTest::newRow("a name that starts with #") << "M\t#Jo" + births + "M\tBob" + births << "Bob | 1";
+        QTest::newRow("a byte-order mark, then #") << "M\t\xEF\xBB\xBF#Jo" + births + "M\tBob" + births << "Bob | 1";
         QTest::newRow("a name of 64k characters") << "M\t" + QByteArray(65536, 'x') + births << " | 1";
         QTest::newRow("a name of 64 characters") << "M\t" + QByteArray(64, 'x') + births << QString(64, 'x') + " | 0";
         QTest::newRow("invalid UTF-8, a NUL, an escape") << "M\tJ\xF6rg" + births + QByteArray("M\tA\0b", 5) + births
@@ -123,6 +124,26 @@ private slots:
         const auto empty = writeUsNameFiles(dir.path(), selection, choice);
         QVERIFY(empty && empty->path == girlsFile);
         QCOMPARE(readAll(boysFile), QByteArray("My own\r\n"));
+    }
+
+    // The seeds of the US-names fuzzer (bench/fuzz/corpus-usnames), with its
+    // promises: the names chosen come back from their name file as they are.
+    void corpusKeepsThePromises()
+    {
+        const QDir corpus(QStringLiteral(LULLARA_TEST_DATA_DIR "/../../bench/fuzz/corpus-usnames"));
+        const QStringList files = corpus.entryList(QDir::Files);
+        QVERIFY(files.size() >= 5);
+        for (const QString &file : files) {
+            const UsNameData data = parseUsNames(readAll(corpus.filePath(file)));
+            const UsNameChoice choice{1880, 2020, 0};
+            const UsNameSelection chosen = selectUsNames(data, choice);
+            for (Gender gender : {Gender::Boys, Gender::Girls}) {
+                QStringList want = chosen.of(gender), got = parseNameFile(usNameFileText(gender, want, choice));
+                std::sort(want.begin(), want.end());
+                std::sort(got.begin(), got.end());
+                QVERIFY2(got == want, qPrintable(file));
+            }
+        }
     }
 
     void writesBothFiles()
