@@ -157,6 +157,8 @@ std::optional<QString> SettingsFile::store()
     // A store that could not be read (a damaged file) is written anew all
     // the same: what counts is whether the values now read back.
     QTemporaryDir scratch;
+    if (!scratch.isValid() && status == QSettings::NoError)
+        return std::nullopt; // no room to look: QSettings' word for it
     const std::unique_ptr<QSettings> stored = scratch.isValid() ? readBack(m_path, scratch) : nullptr;
     bool same = stored != nullptr;
     for (const auto &[key, value] : std::as_const(m_changes))
