@@ -2,6 +2,8 @@
 // under AddressSanitizer, every parse must keep the parser's promises:
 //   - no name holds a line end (CR or LF);
 //   - no name starts with '#' (comment lines are skipped);
+//   - no name holds half a surrogate pair (code units of UTF-16 or UTF-32
+//     that stand for no character are read as U+FFFD);
 //   - there are no more names than lines;
 //   - the names written back as UTF-8 with CR LF read back the same;
 //   - the letter filter only takes names that start with its letter.
@@ -43,6 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             broken("a name holds a line end");
         if (name.startsWith(QLatin1Char('#')))
             broken("a comment line became a name");
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            if (name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (name.at(i).isSurrogate())
+                broken("a name holds half a surrogate pair");
+        }
         written += name.toUtf8();
         written += "\r\n";
     }

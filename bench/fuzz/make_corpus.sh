@@ -44,6 +44,14 @@ put spaces ' Anna \r\n\t\r\n  \r\n'
 put dos-eof-marker 'Anna\r\nBen\r\n\032'
 put utf16le-bom '\377\376A\000n\000n\000a\000\r\000\n\000'
 put utf16be-bom '\376\377\000A\000n\000n\000a\000\r\000\n'
+# Code units that stand for no character (the fuzzer's first finds), and
+# UTF-16 without a byte-order mark.
+put utf32le-bom-invalid '\377\376\000\000A\000\000\000\000\000\021\000\r\000\000\000\000\330\000\000'
+put utf32be-bom-surrogate '\000\000\376\377\000\000\334\000\000\000\000\n'
+put utf16le-bom-lone-surrogates '\377\376A\000\000\330\r\000\000\334B\000'
+put utf16be-bom-odd-byte '\376\377\000A\330'
+put utf16le-no-bom 'A\000n\000n\000a\000\r\000\n\000Z\000o\000\353\000'
+put utf16be-no-bom '\000A\000n\000n\000a\000\r\000\n\000B\000e\000n'
 # Very long lines: one name of 40,000 letters without a line end, and one of
 # 10,000 two-byte letters followed by a short name.
 head -c 40000 /dev/zero | tr '\0' 'a' > "$out/long-line"

@@ -1,8 +1,9 @@
 #include "settingsvalues.h"
 
 #include <QLocale>
-#include <QSettings>
 #include <QStringList>
+
+#include "shell/settingsfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -132,9 +133,9 @@ QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens)
     return QPoint(int(x), int(y));
 }
 
-std::unique_ptr<QSettings> openSettings()
+std::unique_ptr<SettingsFile> openSettings()
 {
-    return std::make_unique<QSettings>(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+    return std::make_unique<SettingsFile>();
 }
 
 } // namespace lullara

@@ -1,6 +1,7 @@
 #pragma once
 // The remembered settings: keys, defaults and how stored text is read back.
-// The store itself is QSettings("Lullara", "Lullara"), group "Setting".
+// The store itself is QSettings("Lullara", "Lullara"), group "Setting",
+// through SettingsFile (shell/settingsfile.h).
 
 #include <QPoint>
 #include <QRect>
@@ -9,9 +10,9 @@
 #include <QList>
 #include <memory>
 
-class QSettings;
-
 namespace lullara {
+
+class SettingsFile;
 
 namespace keys {
 inline const QString Group = QStringLiteral("Setting");
@@ -63,6 +64,6 @@ int twipsToPixels(double twips);          // rounded; kept within +-16777215, 0 
 QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens);
 
 // The settings store: organisation and application "Lullara".
-std::unique_ptr<QSettings> openSettings();
+std::unique_ptr<SettingsFile> openSettings();
 
 } // namespace lullara

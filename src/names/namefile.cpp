@@ -1,13 +1,57 @@
 #include "namefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <optional>
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
 
 namespace lullara {
 
 namespace {
+
+// Decodes UTF-16 or UTF-32 without a byte-order mark in front. A code unit
+// that stands for no character (half a surrogate pair, a number beyond
+// U+10FFFF, an odd byte at the end) becomes U+FFFD, so every name is valid
+// text that reads back the same from a UTF-8 file.
+QString decodeWide(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    QChar *c = text.data();
+    QChar *const end = c + text.size();
+    for (; c != end; ++c) {
+        if (c->isHighSurrogate() && c + 1 != end && c[1].isLowSurrogate())
+            ++c;
+        else if (c->isSurrogate())
+            *c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+// UTF-16 without a byte-order mark: an even number of bytes, NULs in at
+// least half of the odd bytes (little-endian) or of the even ones
+// (big-endian), and hardly any in the others. UTF-8 and Latin-1 text has no
+// NUL at all, so a damaged file with a NUL here and there is not taken.
+std::optional<QStringConverter::Encoding> unmarkedUtf16(QByteArrayView bytes)
+{
+    if (bytes.isEmpty() || bytes.size() % 2 != 0)
+        return std::nullopt;
+    qsizetype zeros[2] = {0, 0};
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        zeros[i % 2] += bytes[i] == '\0';
+    const qsizetype pairs = bytes.size() / 2;
+    for (int high = 0; high < 2; ++high) {
+        if (zeros[high] * 2 >= pairs && zeros[1 - high] * 8 <= zeros[high])
+            return high == 1 ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+    }
+    return std::nullopt;
+}
 
 // Decodes the file's bytes: UTF-8 when every byte sequence is valid, else the
 // whole file as Latin-1. A leading UTF-8 byte-order mark is dropped in both
@@ -29,14 +73,18 @@ QString decodeNameFile(const QByteArray &bytes)
         {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE},
     };
     for (const auto &w : wide) {
-        if (view.startsWith(w.mark)) {
-            QStringDecoder decoder(w.encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-            return decoder.decode(view.sliced(w.mark.size()));
-        }
+        if (view.startsWith(w.mark))
+            return decodeWide(w.encoding, view.sliced(w.mark.size()));
     }
     static const char bom[] = "\xEF\xBB\xBF";
-    if (view.startsWith(QByteArrayView(bom, 3)))
+    if (view.startsWith(QByteArrayView(bom, 3))) {
         view = view.sliced(3);
+    } else if (const auto encoding = unmarkedUtf16(view)) {
+        // UTF-16 without a byte-order mark (Windows' "Unicode" saved so):
+        // names of Latin letters give a NUL in every other byte, which text
+        // in any 8-bit encoding does not have.
+        return decodeWide(*encoding, view);
+    }
 
     // Stateless: the whole file is one chunk, so an incomplete sequence at the
     // very end counts as an error instead of being held back for more input.
@@ -64,7 +112,7 @@ NameFileError makeError(int number)
     case kErrFolderNotFound:
         return {number, QStringLiteral("Path not found")};
     case kErrTooLarge:
-        return {number, QStringLiteral("Out of memory")};
+        return {number, QCoreApplication::translate("lullara::NameFile", "File too large")};
     }
     return {number, QString()};
 }
@@ -121,6 +169,8 @@ QStringList filterByFirstChar(const QStringList &names, QChar letter)
 std::variant<QStringList, NameFileError> readNameFile(const QString &path)
 {
     const QFileInfo info(path);
+    if (!info.exists() && hiddenByPermissions(path))
+        return makeError(kErrAccessDenied);
     if (!info.exists()) {
         // Tell a missing folder from a missing file, as the user has to fix
         // different things.
@@ -155,6 +205,17 @@ std::variant<QStringList, NameFileError> readNameFile(const QString &path)
         return makeError(kErrReadFailed);
     file.close();
     return parseNameFile(bytes);
+}
+
+bool hiddenByPermissions(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    return ::lstat(QFile::encodeName(path).constData(), &status) != 0 && errno == EACCES;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
 
 QString nameFilePath(const QString &folder, const QString &fileName)

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "names/namefolder.h"
+#include "names/usnames.h"
 #include <variant>
 
 namespace lullara {
@@ -12,6 +13,10 @@ NameLists::NameLists(const QString &programDir, QObject *parent)
 {
     m_boys.setObjectName(QStringLiteral("boys"));
     m_girls.setObjectName(QStringLiteral("girls"));
+    // A program ended while the "Name lists" window wrote the user's two
+    // lists may have left one new beside one old: put that right before
+    // either is read. What cannot be put right shows when reading fails.
+    settleUserNameFiles(userNameFolder());
 }
 
 std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)

@@ -3,16 +3,49 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QCoreApplication>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
 #include "names/namefile.h"
+#include "shell/wholefile.h"
 
 namespace lullara {
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("lullara::UsNames", text);
+}
+
+// A name as it may go into a name file and come back from it unchanged: valid
+// UTF-8, 1 to kUsMaxNameLength characters, no control character or line
+// separator (a CR would split it in two), not starting with '#' (it would
+// become a comment).
+bool isUsableUsName(QByteArrayView bytes, QString &name)
+{
+    if (bytes.isEmpty() || bytes.size() > 4 * kUsMaxNameLength || bytes.front() == '#')
+        return false;
+    // ConvertInitialBom: a byte-order mark in front is a character of the
+    // name here, and such a name is no name.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    name = utf8.decode(bytes);
+    if (utf8.hasError() || name.isEmpty() || name.size() > kUsMaxNameLength || name.front() == u'#')
+        return false;
+    for (const QChar c : std::as_const(name)) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph || c == QChar::ByteOrderMark)
+            return false;
+    }
+    return true;
+}
 
 // One data line "S<TAB>Name<TAB>n,n,...": false when it has another shape.
 bool parseLine(const char *p, const char *end, UsNameData &data)
@@ -45,7 +78,8 @@ bool parseLine(const char *p, const char *end, UsNameData &data)
     }
     if (field != kUsDecadeCount)
         return false;
-    entry.name = QString::fromUtf8(nameStart, tab - nameStart);
+    if (!isUsableUsName(QByteArrayView(nameStart, tab - nameStart), entry.name))
+        return false;
     list.push_back(std::move(entry));
     return true;
 }
@@ -82,8 +116,10 @@ UsNameData parseUsNames(const QByteArray &bytes)
         const char *contentEnd = lineEnd;
         if (contentEnd > p && contentEnd[-1] == '\r')
             --contentEnd;
-        if (*p != '#')
-            parseLine(p, contentEnd, data);
+        // Comments and empty lines are no data; every other line that is not a
+        // name with its births is counted as skipped.
+        if (*p != '#' && contentEnd != p && !parseLine(p, contentEnd, data))
+            ++data.skippedLines;
         p = lineEnd + 1;
     }
     return data;
@@ -91,21 +127,26 @@ UsNameData parseUsNames(const QByteArray &bytes)
 
 std::variant<UsNameData, QString> readUsNames(const QString &path)
 {
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return tr("The file %1 is missing.").arg(shown);
+    // Only a regular file is read: a pipe or a device might never end.
+    if (!info.isFile())
+        return tr("The file %1 is not a regular file.").arg(shown);
+    if (info.size() > kMaxNameFileBytes)
+        return tr("The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
     QFile file(path);
-    if (!QFileInfo(path).isFile())
-        return QStringLiteral("The file ") + QDir::toNativeSeparators(path) + QStringLiteral(" is missing.");
-    if (file.size() > kMaxNameFileBytes)
-        return QStringLiteral("The file ") + QDir::toNativeSeparators(path) + QStringLiteral(" is too large.");
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file ") + QDir::toNativeSeparators(path) + QStringLiteral(" cannot be read: ")
-            + file.errorString();
+        return tr("The file %1 cannot be read: %2").arg(shown, file.errorString());
     const QByteArray bytes = file.read(kMaxNameFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("The file ") + QDir::toNativeSeparators(path) + QStringLiteral(" cannot be read: ")
-            + file.errorString();
+        return tr("The file %1 cannot be read: %2").arg(shown, file.errorString());
+    if (bytes.size() > kMaxNameFileBytes)
+        return tr("The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
     UsNameData data = parseUsNames(bytes);
     if (data.boys.empty() && data.girls.empty())
-        return QStringLiteral("The file ") + QDir::toNativeSeparators(path) + QStringLiteral(" holds no names.");
+        return tr("The file %1 holds no names.").arg(shown);
     return data;
 }
 
@@ -172,25 +213,87 @@ QByteArray usNameFileText(Gender gender, const QStringList &names, const UsNameC
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
+namespace {
+QString pendingPath(const QString &folder, const QString &fileName)
+{
+    return nameFilePath(folder, fileName + kPendingSuffix);
+}
+
+// Removes `path` if it is there; the reason when it is there and stays.
+std::optional<UsFileError> removeIfThere(const QString &path)
+{
+    QFile file(path);
+    const QFileInfo entry(path);
+    if ((entry.exists() || entry.isSymLink()) && !file.remove())
+        return fileError(path, file.errorString());
+    return std::nullopt;
+}
+} // namespace
+
 std::optional<UsFileError> writeUsNameFiles(const QString &folder, const UsNameSelection &selection,
                                             const UsNameChoice &choice)
 {
-    QDir().mkpath(folder);
-    // Both files are written in full before either takes its place, so a
-    // failure leaves the lists as they were.
-    std::unique_ptr<QSaveFile> files[2];
     const Gender genders[2] = {Gender::Boys, Gender::Girls};
+    const QString names[2] = {kBoysFile, kGirlsFile};
     for (int i = 0; i < 2; ++i) {
-        const QString path = nameFilePath(folder, genders[i] == Gender::Boys ? kBoysFile : kGirlsFile);
-        files[i] = std::make_unique<QSaveFile>(path);
-        QSaveFile &file = *files[i];
-        const QByteArray bytes = usNameFileText(genders[i], selection.of(genders[i]), choice);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return fileError(path, file.errorString());
+        if (selection.of(genders[i]).isEmpty())
+            return fileError(nameFilePath(folder, names[i]), tr("There is no name to write into it."));
     }
-    for (auto &file : files) {
-        if (!file->commit())
-            return fileError(file->fileName(), file->errorString());
+    if (!QDir().mkpath(folder))
+        return fileError(nameFilePath(folder, names[0]), tr("Its folder cannot be made."));
+    // Both files are first written in full beside the lists in use (each
+    // whole, synced, or not at all), and only then take their places one
+    // after the other. A program ended between the two steps leaves a
+    // pending file that settleUserNameFiles() finishes or removes, so the
+    // two lists always come from the same choice.
+    for (int i = 0; i < 2; ++i) {
+        const QString pending = pendingPath(folder, names[i]);
+        QSaveFile file(pending);
+        const QByteArray bytes = usNameFileText(genders[i], selection.of(genders[i]), choice);
+        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, bytes) || !file.commit()) {
+            const QString reason = failureReason(file);
+            file.cancelWriting();
+            for (const QString &name : names)
+                QFile::remove(pendingPath(folder, name));
+            return fileError(nameFilePath(folder, names[i]), reason);
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (const auto reason = replaceFile(pendingPath(folder, names[i]), nameFilePath(folder, names[i]))) {
+            if (i == 0) {
+                for (const QString &name : names)
+                    QFile::remove(pendingPath(folder, name));
+            }
+            return fileError(nameFilePath(folder, names[i]), *reason);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<UsFileError> settleUserNameFiles(const QString &folder)
+{
+    const QString pending[2] = {pendingPath(folder, kBoysFile), pendingPath(folder, kGirlsFile)};
+    const bool boysPending = QFileInfo(pending[0]).isFile(), girlsPending = QFileInfo(pending[1]).isFile();
+    if (girlsPending && !boysPending) {
+        // The boys' list already took its place: the girls' follows it.
+        if (const auto reason = replaceFile(pending[1], nameFilePath(folder, kGirlsFile)))
+            return fileError(nameFilePath(folder, kGirlsFile), *reason);
+    }
+    // Written part of the way, or in full but never put in place: the lists
+    // in use stay as they are. QSaveFile's own leftovers go too
+    // ("guyname.txt.new.Ab12Cd", and "guyname.txt.Ab12Cd" of earlier versions).
+    QStringList leftovers(pending, pending + 2);
+    const QDir dir(folder);
+    static const QRegularExpression temporary(
+        QStringLiteral("^(guyname|girlname)\\.txt(\\.new)?\\.[A-Za-z0-9]{6}$"));
+    for (const QString &name : dir.entryList({QStringLiteral("guyname.txt.*"), QStringLiteral("girlname.txt.*")},
+                                             QDir::Files | QDir::Hidden | QDir::System)) {
+        if (temporary.match(name).hasMatch())
+            leftovers << dir.filePath(name);
+    }
+    for (const QString &path : leftovers) {
+        if (const auto error = removeIfThere(path))
+            return error;
     }
     return std::nullopt;
 }
@@ -198,10 +301,8 @@ std::optional<UsFileError> writeUsNameFiles(const QString &folder, const UsNameS
 std::optional<UsFileError> removeUserNameFiles(const QString &folder)
 {
     for (const QString &name : {kBoysFile, kGirlsFile}) {
-        QFile file(nameFilePath(folder, name));
-        const QFileInfo entry(file.fileName());
-        if ((entry.exists() || entry.isSymLink()) && !file.remove())
-            return fileError(file.fileName(), file.errorString());
+        if (const auto error = removeIfThere(nameFilePath(folder, name)))
+            return error;
     }
     return std::nullopt;
 }

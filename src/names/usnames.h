@@ -8,7 +8,8 @@
 // The data file: lines beginning with '#' are comments; every other line is
 // "M" or "F", a tab, the name, a tab and 15 comma-separated birth counts, one
 // per decade from the 1880s (an empty field is 0). Lines that do not have
-// that shape are skipped.
+// that shape, or whose name could not go into a name file as it stands (see
+// parseUsNames), are skipped and counted; empty lines are not counted.
 //
 // The choice: the births of every decade from `fromDecade` to `toDecade`
 // (both included) are added up; per sex, the names with any births there are
@@ -41,15 +42,22 @@ struct UsName {
     std::array<quint32, kUsDecadeCount> births{};
 };
 
+// The longest name taken from the data (the SSA's longest have 15 letters).
+constexpr int kUsMaxNameLength = 64;
+
 struct UsNameData {
     std::vector<UsName> boys, girls;
+    int skippedLines = 0; // lines of another shape, or with a name that cannot be used
     const std::vector<UsName> &of(Gender gender) const { return gender == Gender::Boys ? boys : girls; }
 };
 
-// The names of a data file's bytes, in file order.
+// The names of a data file's bytes, in file order. A name is taken only when
+// it is valid UTF-8 of 1 to kUsMaxNameLength characters, without a control
+// character or line separator, and does not start with '#': anything else
+// would not come back from a name file as it was written.
 UsNameData parseUsNames(const QByteArray &bytes);
-// Reads and parses the data file; the reason as text when it cannot be read
-// or holds no name at all.
+// Reads and parses the data file; the reason as text when it is missing, is
+// not a regular file, is too large, cannot be read or holds no name at all.
 std::variant<UsNameData, QString> readUsNames(const QString &path);
 
 struct UsNameChoice {
@@ -85,10 +93,17 @@ struct UsFileError {
 QString usDecadeName(int decade);
 
 // Writes guyname.txt and girlname.txt of `selection` into `folder` (made when
-// missing), each whole or not at all. On failure: the file's full path and
-// the reason.
+// missing): both are written in full as "<name>.new" first, then put in
+// place. An empty list is never written. On failure: the file's full path
+// and the reason; the lists in use are left as they were.
 std::optional<UsFileError> writeUsNameFiles(const QString &folder, const UsNameSelection &selection,
                                             const UsNameChoice &choice);
+inline const QString kPendingSuffix = QStringLiteral(".new");
+// Puts right what a program ended during writeUsNameFiles() left in
+// `folder`: a girls' list still pending after the boys' list took its place
+// takes its place too; any other pending or temporary file of the two lists
+// is removed, the lists in use kept. On failure: the file and the reason.
+std::optional<UsFileError> settleUserNameFiles(const QString &folder);
 // Removes guyname.txt and girlname.txt from `folder`, so the bundled lists
 // are read again. On failure: the file's full path and the reason.
 std::optional<UsFileError> removeUserNameFiles(const QString &folder);

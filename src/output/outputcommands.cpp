@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSaveFile>
-#include <QSettings>
 
 #include "output/formats.h"
 #include "output/generatedrows.h"
 #include "shell/executelink.h"
+#include "shell/settingsfile.h"
+#include "shell/wholefile.h"
 
 namespace lullara {
 
@@ -22,30 +23,6 @@ QStringList saveFilters()
             QStringLiteral("Html Document (*.htm;*.html)")};
 }
 
-// Writes all of `bytes` and flushes them. A write or flush that gets only
-// part of the way out (the disk filled up meanwhile) carries no error of its
-// own, so carry on until everything is out or the device fails and says why.
-// The flush must come before QSaveFile::commit(), which renames the file into
-// place even when its own final flush fails; a small file is written by that
-// flush alone.
-bool writeWhole(QSaveFile &file, const QByteArray &bytes)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            return false;
-        written += n;
-    }
-    qint64 pending = file.bytesToWrite();
-    while (!file.flush()) {
-        const qint64 left = file.bytesToWrite();
-        if (left == 0 || left >= pending)
-            return false;
-        pending = left;
-    }
-    return true;
-}
 } // namespace
 
 OutputCommands::OutputCommands(GeneratedRows *rows, const Services &services, QObject *parent)
@@ -74,10 +51,7 @@ void OutputCommands::save(bool selectedOnly)
     }
 
     int filterIndex = 2;
-    {
-        QSettings settings(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
-        filterIndex = parseSaveMethod(settings.value(kSaveMethodSetting).toString());
-    }
+    filterIndex = parseSaveMethod(SettingsFile().value(kSaveMethodSetting).toString());
     if (filterIndex < 1) // a stored value this program cannot have written
         filterIndex = 2;
 
@@ -94,8 +68,10 @@ void OutputCommands::save(bool selectedOnly)
 
     m_lastSaveFile = chosen->fileName;
     {
-        QSettings settings(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+        // Not being remembered is no reason to stop the save.
+        SettingsFile settings;
         settings.setValue(kSaveMethodSetting, QString::number(chosen->filterIndex));
+        settings.store();
     }
     const bool html = chosen->filterIndex == kHtmlFilter;
 
@@ -116,7 +92,7 @@ void OutputCommands::save(bool selectedOnly)
         ok = writeWhole(file, bytes) && file.commit();
     }
     if (!ok) {
-        const QString reason = file.errorString();
+        const QString reason = failureReason(file);
         file.cancelWriting();
         emit statusChanged(QStringLiteral("Ready"));
         message(QStringLiteral("Error"),

@@ -51,6 +51,19 @@ QFont printFont()
     return font;
 }
 
+// A line wider than the page shows its beginning, elided. It is cut before
+// it is laid out: laying out a name of megabytes takes seconds, and no
+// visible character is narrower than one device pixel, so more characters
+// than pixels can never show.
+QString fitLine(const QString &line, const QFontMetricsF &metrics, qreal width)
+{
+    constexpr qsizetype kShortLine = 256;
+    if (line.size() <= kShortLine)
+        return line;
+    const qsizetype room = std::max<qsizetype>(kShortLine, qsizetype(width) + 2);
+    return metrics.elidedText(line.left(room), Qt::ElideRight, width);
+}
+
 } // namespace
 
 std::optional<PrintError> QtPrinter::print(const QStringList &lines)
@@ -102,7 +115,7 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
         }
         qreal baseline = metrics.ascent();
         for (const QString &line : pages.at(p)) {
-            painter.drawText(QPointF(0, baseline), line);
+            painter.drawText(QPointF(0, baseline), fitLine(line, metrics, page.width()));
             baseline += lineHeight;
         }
     }

@@ -100,7 +100,7 @@ MsgAnswer RealDialogs::message(QWidget *parent, const QString &title, const QStr
         box.setEscapeButton(QMessageBox::Ok);
     } else {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MsgButtons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
     // Ctrl+C copies the box's title and text, as message boxes do on Windows,

@@ -14,7 +14,9 @@ class QWindow;
 
 namespace lullara {
 
-enum class MsgButtons { Ok, YesNo };
+// YesNoDefaultNo: Yes and No, with No taken by Return (a box before something
+// the user made is lost).
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MsgIcon { None, Information, Exclamation };
 enum class MsgAnswer { Ok, Yes, No };
 

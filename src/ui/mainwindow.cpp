@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QScreen>
-#include <QSettings>
 #include <QToolButton>
 #include <cmath>
 #include <tuple>
@@ -27,6 +26,7 @@
 #include "shell/aboutwindow.h"
 #include "shell/executelink.h"
 #include "shell/resources.h"
+#include "shell/settingsfile.h"
 #include "ui/captionframe.h"
 #include "ui/classiccolours.h"
 #include "ui/clicklabel.h"
@@ -655,6 +655,14 @@ bool MainWindow::load()
         stored.optAll = settings->value(keys::OptAll).toString();
         stored.optSel = settings->value(keys::OptSel).toString();
         stored.drawEachNameOnce = settings->value(keys::DrawEachNameOnce).toString();
+        m_settingsRefused = !settings->problem().isEmpty();
+        if (m_settingsRefused)
+            m_services.dialogs->message(
+                m_splash ? m_splash.data() : this, QStringLiteral("Lullara"),
+                tr("The settings are left alone:") + QStringLiteral("\r\n") + settings->fileName()
+                    + QStringLiteral("\r\n\r\n") + settings->problem() + QStringLiteral("\r\n")
+                    + tr("The default settings are used, and the choices of this session are not remembered."),
+                MsgButtons::Ok, MsgIcon::Exclamation);
     }
     const RestoredChoices choices =
         interpretStored(stored, m_wantedSelector->count(), m_intervalSelector->count());
@@ -692,7 +700,7 @@ bool MainWindow::load()
 
 void MainWindow::storeSettings()
 {
-    if (m_stored || m_halted)
+    if (m_stored || m_halted || m_settingsRefused)
         return;
     m_stored = true;
     auto settings = openSettings();
@@ -713,16 +721,12 @@ void MainWindow::storeSettings()
     if (m_drawOnceAction->isChecked() || settings->contains(keys::DrawEachNameOnce))
         settings->setValue(keys::DrawEachNameOnce, onOffText(m_drawOnceAction->isChecked()));
     settings->endGroup();
-    settings->sync();
-    if (settings->status() != QSettings::NoError) {
+    if (const auto failure = settings->store()) {
         // Said once, on closing: the choices of this run are lost.
         m_services.dialogs->message(
             this, QStringLiteral("Lullara"),
-            QStringLiteral("The settings could not be stored:\r\n") + QDir::toNativeSeparators(settings->fileName())
-                + QStringLiteral("\r\n\r\n")
-                + (settings->status() == QSettings::AccessError
-                       ? QStringLiteral("The file or its folder cannot be written.")
-                       : QStringLiteral("The file is not in a form that can be read."))
+            QStringLiteral("The settings could not be stored:\r\n") + settings->fileName()
+                + QStringLiteral("\r\n\r\n") + *failure
                 + QStringLiteral("\r\nThe choices of this session are not remembered."),
             MsgButtons::Ok, MsgIcon::Exclamation);
     }

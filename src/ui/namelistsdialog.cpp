@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kTopChoices[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000};
 constexpr int kPreviewNames = 8;
+constexpr int kPreviewNameWidth = 160; // pixels of one name in the preview
 
 QLabel *makeLabel(const char *name, const QString &text, QWidget *parent)
 {
@@ -83,11 +84,16 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     m_girlsCount = makeLabel("lblGirlsCount", QString(), sourceBox);
     m_boysPreview = makeLabel("lblBoysPreview", QString(), sourceBox);
     m_girlsPreview = makeLabel("lblGirlsPreview", QString(), sourceBox);
-    for (QLabel *preview : {m_boysPreview, m_girlsPreview}) {
-        preview->setTextFormat(Qt::PlainText);
+    m_skippedNote = makeLabel("lblSkippedLines", QString(), sourceBox);
+    // Names and paths come from files: shown as they stand, never as markup.
+    for (QLabel *label : {m_boysCount, m_girlsCount, m_boysPreview, m_girlsPreview, m_skippedNote})
+        label->setTextFormat(Qt::PlainText);
+    for (QLabel *preview : {m_boysPreview, m_girlsPreview, m_skippedNote}) {
         preview->setWordWrap(true);
         preview->setMinimumWidth(440);
+        preview->setMaximumWidth(440);
     }
+    m_skippedNote->hide();
 
     auto *grid = new QGridLayout(sourceBox);
     grid->addWidget(m_bundledOption, 0, 0, 1, 4);
@@ -109,6 +115,7 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     grid->addWidget(m_boysPreview, 5, 1, 1, 3);
     grid->addWidget(m_girlsCount, 6, 1, 1, 3);
     grid->addWidget(m_girlsPreview, 7, 1, 1, 3);
+    grid->addWidget(m_skippedNote, 8, 1, 1, 3);
     grid->setColumnMinimumWidth(0, 16);
 
     m_useButton = new QPushButton(QStringLiteral("&Use these lists"), this);
@@ -141,9 +148,21 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     auto data = readUsNames(nameFilePath(programDir, kUsNamesFile));
     if (auto *read = std::get_if<UsNameData>(&data)) {
         m_data = std::move(*read);
+        if (m_data->skippedLines > 0) {
+            const QString data = QDir::toNativeSeparators(nameFilePath(programDir, kUsNamesFile));
+            m_skippedNote->setText(
+                m_data->skippedLines == 1
+                    ? tr("1 line of %1 is not a name with its births and was left out.").arg(data)
+                    : tr("%1 lines of %2 are not a name with its births and were left out.")
+                          .arg(QLocale(QLocale::English, QLocale::UnitedStates).toString(m_data->skippedLines), data));
+            m_skippedNote->show();
+        }
     } else {
         m_usOption->setEnabled(false);
-        m_usOption->setToolTip(QStringLiteral("The US name data cannot be used: ") + std::get<QString>(data));
+        // A tooltip that looks like markup is shown as markup: the reason
+        // carries a path, which is plain text whatever its folders are called.
+        m_usOption->setToolTip(Qt::convertFromPlainText(QStringLiteral("The US name data cannot be used: ")
+                                                            + std::get<QString>(data)));
     }
     (m_data && userFilesAreUsNames(m_userFolder) ? m_usOption : m_bundledOption)->setChecked(true);
 
@@ -187,7 +206,12 @@ void NameListsDialog::showSelection()
             ->setText((boys ? QStringLiteral("Boys: ") : QStringLiteral("Girls: ")) + english.toString(names.size())
                       + QStringLiteral(" of ") + english.toString(m_selection.available(gender))
                       + QStringLiteral(" names"));
-        QString preview = names.mid(0, kPreviewNames).join(QStringLiteral(", "));
+        // A long name shows its beginning, so the window keeps its size.
+        QStringList shown;
+        const QFontMetrics metrics = m_boysPreview->fontMetrics();
+        for (const QString &name : names.mid(0, kPreviewNames))
+            shown << metrics.elidedText(name, Qt::ElideRight, kPreviewNameWidth);
+        QString preview = shown.join(QStringLiteral(", "));
         if (names.size() > kPreviewNames)
             preview += QStringLiteral(", \u2026");
         (boys ? m_boysPreview : m_girlsPreview)->setText(preview);
@@ -209,7 +233,21 @@ void NameListsDialog::useLists()
         useBundledLists();
         return;
     }
-    if (!m_data || !mayReplaceUsersOwnFiles(QStringLiteral("replaced")))
+    if (!m_data)
+        return;
+    // An empty list would leave a box without a name to draw.
+    for (Gender gender : {Gender::Boys, Gender::Girls}) {
+        if (m_selection.of(gender).isEmpty()) {
+            m_services.dialogs->message(
+                this, QStringLiteral("Name lists"),
+                (gender == Gender::Boys ? tr("The US name data holds no boys' name born in these decades.")
+                                        : tr("The US name data holds no girls' name born in these decades."))
+                    + QStringLiteral("\r\n") + tr("No list was written; the lists in use stay as they are."),
+                MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+    }
+    if (!mayReplaceUsersOwnFiles(QStringLiteral("replaced")))
         return;
     if (const auto error = writeUsNameFiles(m_userFolder, m_selection, choice())) {
         showFileError(QStringLiteral("written"), *error);
@@ -251,7 +289,7 @@ bool NameListsDialog::mayReplaceUsersOwnFiles(const QString &action)
     return m_services.dialogs->message(this, QStringLiteral("Name lists"),
                                        QStringLiteral("Your own name list will be ") + action + QStringLiteral(":\r\n")
                                            + own.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\nGo on?"),
-                                       MsgButtons::YesNo, MsgIcon::Exclamation)
+                                       MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation)
         == MsgAnswer::Yes;
 }
 

@@ -46,7 +46,7 @@ private:
 
     QRadioButton *m_bundledOption, *m_usOption;
     QComboBox *m_fromSelector, *m_toSelector, *m_topSelector;
-    QLabel *m_boysCount, *m_girlsCount, *m_boysPreview, *m_girlsPreview;
+    QLabel *m_boysCount, *m_girlsCount, *m_boysPreview, *m_girlsPreview, *m_skippedNote;
     QPushButton *m_useButton, *m_bundledButton, *m_closeButton;
 };
 

@@ -1,16 +1,29 @@
 // How stored settings text is read back, how window positions and numbers
-// are written and read, the remembered Save As entry, and keeping a restored
-// window on a screen.
+// are written and read, the remembered Save As entry, keeping a restored
+// window on a screen, and the settings file on disk as the main window meets
+// it at start and on closing.
 
 #include "app/settingsvalues.h"
 #include "generator/draw.h"
 #include "output/formats.h"
 
 #include <QtTest>
+#include <QtWidgets>
 
+#include <condition_variable>
+#include <fcntl.h>
 #include <limits>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+#include "fixture.h"
+#include "shell/settingsfile.h"
+#include "ui/mainwindow.h"
 
 using namespace lullara;
+using namespace lullara::test;
 
 namespace {
 
@@ -21,6 +34,53 @@ struct GermanLocale {
     GermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     ~GermanLocale() { QLocale::setDefault(saved); }
 };
+
+// Nothing of the settings may hang the program. Should it all the same, this
+// takes the obstacles away after a while (a pipe gets a writer, then goes,
+// a folder goes), so that the test fails instead of waiting for ever.
+class Watchdog {
+public:
+    explicit Watchdog(QStringList obstacles) : m_thread([this, obstacles] {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (m_done.wait_for(lock, std::chrono::seconds(20), [this] { return m_finished; }))
+            return;
+        m_barked = true;
+        for (const QString &path : obstacles) {
+            const QByteArray name = QFile::encodeName(path);
+            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (::rmdir(name.constData()) != 0)
+                ::unlink(name.constData());
+            if (fd >= 0)
+                ::close(fd);
+        }
+    }) {}
+    ~Watchdog() { stop(); }
+    // Whether it had to take the obstacles away.
+    bool stop()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_barked;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    bool m_barked = false;
+    std::thread m_thread;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
+}
 
 } // namespace
 
@@ -80,6 +140,82 @@ private slots:
         for (const auto &[stored, expected] : rows)
             QCOMPARE(parseSaveMethod(stored), expected);
     }
+    // What stands where the settings file or its lock file belongs: the
+    // boxes shown (first line and reason), and what the file holds after a
+    // session that chose 100 names.
+    void storeOnDisk_data()
+    {
+        QTest::addColumn<QString>("conf"); // "pipe", "folder", or the bytes to write
+        QTest::addColumn<QString>("lock"); // "pipe", "folder" or nothing
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QByteArray>("stored"); // a line of the file afterwards, or "<no file>"
+        const QStringList leftAlone{"The settings are left alone: / The settings file is not a regular file."};
+        QTest::newRow("none yet") << QString() << QString() << QStringList() << QByteArray("cmbNum=27");
+        QTest::newRow("damaged: starts with FF FE") << "\xFF\xFE[Setting]\r\ncmbNum=3\r\n" << QString() << QStringList()
+                                                    << QByteArray("cmbNum=27");
+        QTest::newRow("damaged: a NUL") << QString::fromLatin1("\0[Setting]\ncmbNum=3\n", 20) << QString()
+                                        << QStringList() << QByteArray("cmbNum=27");
+        QTest::newRow("a pipe") << "pipe" << QString() << leftAlone << QByteArray("<no file>");
+        QTest::newRow("a folder") << "folder" << QString() << leftAlone << QByteArray("<no file>");
+        for (const char *kind : {"pipe", "folder"})
+            QTest::newRow(qPrintable(QStringLiteral("the lock file is a ") + kind))
+                << QString() << kind
+                << QStringList{"The settings could not be stored: / Its lock file %1.lock is not a regular file."}
+                << QByteArray("<no file>");
+    }
+    void storeOnDisk()
+    {
+        QFETCH(QString, conf);
+        QFETCH(QString, lock);
+        QFETCH(QStringList, boxes);
+        Folder folder;
+        const QString file = Folder::settingsFile();
+        QCOMPARE(settingsFilePath(), file);
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        const auto put = [](const QString &what, const QString &path) {
+            if (what == "pipe")
+                QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            else if (what == "folder")
+                QVERIFY(QDir().mkdir(path));
+        };
+        put(conf, file);
+        if (conf != "pipe" && conf != "folder" && !conf.isEmpty()) {
+            QFile bytes(file);
+            QVERIFY(bytes.open(QIODevice::WriteOnly) && bytes.write(conf.toLatin1()) == conf.size());
+        }
+        put(lock, file + ".lock");
+        bool jammed = false;
+        {
+            Watchdog watchdog({file, file + ".lock"});
+            {
+                MainWindow w(folder.fakes.services(), folder.path());
+                QVERIFY(w.load());
+                w.findChild<QComboBox *>("cmbNamesNum")->setCurrentIndex(27);
+                w.close();
+            }
+            jammed = watchdog.stop();
+        }
+        const QFileInfo left(file);
+        const bool stillThere = conf == "pipe" ? left.exists() && !left.isFile() && !left.isDir()
+                                               : conf == "folder" ? left.isDir() : true;
+        QStringList shown;
+        for (const ShownMessage &m : folder.fakes.dialogs.messages)
+            shown << m.text.section("\r\n", 0, 0) + " / " + m.text.section("\r\n", 3, 3);
+        const QByteArray after = fileBytes(file);
+        // Tidied away before the verdict.
+        for (const QString &path : {file, file + ".lock"}) {
+            if (!QDir().rmdir(path))
+                QFile::remove(path);
+        }
+        QVERIFY2(!jammed, "the program hung on the settings file");
+        QVERIFY2(stillThere, "something was written over it");
+        for (QString &box : boxes)
+            box = box.arg(QDir::toNativeSeparators(file));
+        QCOMPARE(shown, boxes);
+        QFETCH(QByteArray, stored);
+        QVERIFY2(stored == "<no file>" ? after == stored : after.contains(stored), after.constData());
+    }
+
     void keepOnScreen()
     {
         const QList<QRect> one{QRect(0, 0, 1920, 1080)};
@@ -97,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsValues)
+QTEST_MAIN(TestSettingsValues)
 #include "tst_settingsvalues.moc"

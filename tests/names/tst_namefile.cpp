@@ -1,6 +1,7 @@
 // The name list files: parsing bytes, and reading from disk with its failure
 // numbers, and the fuzzer's seed corpus (bench/fuzz) replayed.
 
+#include "fixture.h"
 #include "names/namefile.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 
 using namespace lullara;
+using lullara::test::withoutRootRights;
 
 namespace {
 
@@ -63,6 +65,16 @@ private slots:
             row(C::nameForEncoding(e), QStringEncoder(e, C::Flag::WriteBom).encode(text), {kZoe, "Anna"});
         const QString nul(QChar(0));
         row("NUL bytes kept", QByteArray("An\0na\r\n\0\r\nBen\0", 14), {"An" + nul + "na", nul, "Ben" + nul});
+        // Without a byte-order mark: every other byte NUL is UTF-16.
+        for (auto e : {C::Utf16LE, C::Utf16BE})
+            row(QByteArray(C::nameForEncoding(e)) + " without a mark", QStringEncoder(e).encode(text), {kZoe, "Anna"});
+        // Code units that stand for no character become U+FFFD, so the names
+        // are text that a UTF-8 file holds as they are.
+        const QString bad(QChar::ReplacementCharacter);
+        row("UTF-32 beyond U+10FFFF and a surrogate", QByteArray("\xFF\xFE\0\0A\0\0\0\0\0\x11\0\r\0\0\0\0\xD8\0\0", 20),
+            {"A" + bad + bad, bad}); // Qt makes two halves of a pair of the former
+        row("UTF-16 lone surrogates", QByteArray("\xFF\xFE" "A\0\0\xD8\r\0\0\xDC" "B\0\x3D\xD8\x00\xDE", 16),
+            {"A" + bad, bad + "B" + QStringLiteral("\U0001F600")});
     }
     void parse()
     {
@@ -81,8 +93,12 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath("zero")));
         QFile huge(dir.filePath("huge.txt"));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxNameFileBytes + 1)); // sparse
-        const bool permissionsDeny = !QFile(dir.filePath("locked.txt")).open(QIODevice::ReadOnly); // not as root
         const QStringList accessError{"error 75: Path/File access error"};
+        const auto described = [](const std::variant<QStringList, NameFileError> &result) {
+            const auto *error = std::get_if<NameFileError>(&result);
+            return error ? QStringList{QStringLiteral("error %1: %2").arg(error->number).arg(error->description)}
+                         : std::get<QStringList>(result);
+        };
         // The entry read, and the names or the failure.
         const std::pair<QString, QStringList> rows[] = {
             {"guyname.txt", {"Adam", "Ben"}},
@@ -92,16 +108,17 @@ private slots:
             {"girlname.txt", accessError}, // a folder named like the file
             {"pipe", accessError},         // that never ends
             {"zero", accessError},         // a link to a device
-            {"huge.txt", {"error 7: Out of memory"}}, // over 64 MiB
-            {"locked.txt", {permissionsDeny ? "error 70: Permission denied" : "Anna"}},
+            {"huge.txt", {"error 7: File too large"}}, // over 64 MiB
             {"/proc/self/mem", {"error 57: Device I/O error"}}}; // reading fails part-way
-        for (const auto &[path, expected] : rows) {
-            const auto result = readNameFile(QDir(dir.path()).filePath(path));
-            const auto *error = std::get_if<NameFileError>(&result);
-            QCOMPARE(error ? QStringList{QStringLiteral("error %1: %2").arg(error->number).arg(error->description)}
-                           : std::get<QStringList>(result),
-                     expected);
-        }
+        for (const auto &[path, expected] : rows)
+            QCOMPARE(described(readNameFile(QDir(dir.path()).filePath(path))), expected);
+
+        // Without read permission, also for root.
+        const auto locked = withoutRootRights(
+            [&] { return described(readNameFile(dir.filePath("locked.txt"))).join('|').toUtf8(); });
+        if (!locked)
+            QSKIP("no user namespace here: root would pass by the permissions");
+        QCOMPARE(*locked, QByteArray("error 70: Permission denied"));
     }
     void corpusKeepsTheParsersPromises()
     {
@@ -111,8 +128,14 @@ private slots:
         for (const QString &name : files) {
             QFile f(corpus.filePath(name));
             QVERIFY(f.open(QIODevice::ReadOnly));
-            for (const QString &entry : parseNameFile(f.readAll()))
+            const QStringList names = parseNameFile(f.readAll());
+            QByteArray written("\xEF\xBB\xBF");
+            for (const QString &entry : names) {
                 QVERIFY2(!entry.contains(u'\r') && !entry.contains(u'\n') && !entry.startsWith(u'#'), qPrintable(name));
+                written += entry.toUtf8() + "\r\n";
+            }
+            // Written back as UTF-8, the names read back the same.
+            QVERIFY2(parseNameFile(written) == names, qPrintable(name));
         }
     }
 };

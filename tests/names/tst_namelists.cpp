@@ -98,6 +98,57 @@ private slots:
         QVERIFY(failure);
         QCOMPARE(failure->error.number, 75);
         QCOMPARE(QDir::fromNativeSeparators(failure->shownFile), girls);
+
+        // A user folder that may not be searched hides whether a list is
+        // there: reading fails, naming the file, rather than falling back.
+        QVERIFY(QFile::setPermissions(own, {}));
+        const auto hidden = withoutRootRights([&] {
+            const auto f = NameLists(folder.path()).chooseFilter(QStringLiteral("All"));
+            return f ? QStringLiteral("%1 %2 %3").arg(f->error.number).arg(f->error.description, f->shownFile).toUtf8()
+                     : QByteArray("read");
+        });
+        QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir(own).removeRecursively();
+        if (!hidden)
+            QSKIP("no user namespace here: root would pass by the permissions");
+        QCOMPARE(QString::fromUtf8(*hidden), "70 Permission denied " + QDir::toNativeSeparators(own + "/guyname.txt"));
+    }
+    // A program ended while the "Name lists" window wrote the two lists: at
+    // the next start both lists come from the same choice, and no file of
+    // the writing is left behind.
+    void halfWrittenListsArePutRight_data()
+    {
+        QTest::addColumn<QStringList>("files"); // name=first line, in the user's folder
+        QTest::addColumn<QString>("shown");     // the first boy and girl loaded
+        QTest::newRow("ended between the two renames")
+            << QStringList{"guyname.txt=New boy", "girlname.txt=Old girl", "girlname.txt.new=New girl"}
+            << "New boy|New girl";
+        QTest::newRow("ended before the renames")
+            << QStringList{"guyname.txt=Old boy", "girlname.txt=Old girl", "guyname.txt.new=New boy",
+                           "girlname.txt.new=New girl"}
+            << "Old boy|Old girl";
+        QTest::newRow("ended while writing the boys")
+            << QStringList{"guyname.txt=Old boy", "girlname.txt=Old girl", "guyname.txt.new.Ab12Cd=New b"}
+            << "Old boy|Old girl";
+        QTest::newRow("ended while writing the girls, and an earlier version's leftover")
+            << QStringList{"guyname.txt=Old boy", "girlname.txt=Old girl", "guyname.txt.new=New boy",
+                           "girlname.txt.new.x1Y2z3=New", "girlname.txt.Qx81Zz=New girl"}
+            << "Old boy|Old girl";
+    }
+    void halfWrittenListsArePutRight()
+    {
+        QFETCH(QStringList, files);
+        Folder folder;
+        const QDir own(userNameFolder());
+        QVERIFY(QDir().mkpath(own.path()));
+        for (const QString &file : files)
+            writeNameFile(own.filePath(file.section('=', 0, 0)), {"# " + file.section('=', 0, 0), file.section('=', 1)});
+        writeNameFile(own.filePath("guyname.txt.bak"), {"kept"}); // not ours to remove
+        NameLists lists(folder.path());
+        QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
+        QTEST(lists.boys()->at(0) + '|' + lists.girls()->at(0), "shown");
+        QCOMPARE(own.entryList(QDir::Files | QDir::Hidden), (QStringList{"girlname.txt", "guyname.txt", "guyname.txt.bak"}));
+        QVERIFY(QDir(own).removeRecursively());
     }
 };
 

@@ -6,8 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "fixture.h"
 #include "names/namefile.h"
 #include "names/usnames.h"
+
+#include <sys/stat.h>
 
 using namespace lullara;
 
@@ -51,6 +54,98 @@ private slots:
                      QString(expected));
         }
     }
+    void badLinesAreSkippedAndCounted_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("boys"); // the names taken, then the lines skipped
+        const QByteArray births = "\t,,,,,,,,,,,,,5,\n";
+        QTest::newRow("good") << "M\tJohn" + births << "John | 0";
+        QTest::newRow("a CR inside a name") << "M\tJo\rhn" + births + "M\tBob" + births << "Bob | 1";
+        QTest::newRow("a name that starts with #") << "M\t#Jo" + births + "M\tBob" + births << "Bob | 1";
+        QTest::newRow("a byte-order mark, then #") << "M\t\xEF\xBB\xBF#Jo" + births + "M\tBob" + births << "Bob | 1";
+        QTest::newRow("a name of 64k characters") << "M\t" + QByteArray(65536, 'x') + births << " | 1";
+        QTest::newRow("a name of 64 characters") << "M\t" + QByteArray(64, 'x') + births << QString(64, 'x') + " | 0";
+        QTest::newRow("invalid UTF-8, a NUL, an escape") << "M\tJ\xF6rg" + births + QByteArray("M\tA\0b", 5) + births
+                                                             + "M\tJo\x1B" + births
+                                                       << " | 3";
+        QTest::newRow("cut off in the middle") << "M\tJohn" + births + "F\tAnna\t,,,,3" << "John | 1";
+        QTest::newRow("empty lines and comments are no data") << "\n# x\r\n\r\nM\tBob" + births << "Bob | 0";
+    }
+    void badLinesAreSkippedAndCounted()
+    {
+        QFETCH(QByteArray, data);
+        const UsNameData parsed = parseUsNames(data);
+        QStringList boys;
+        for (const UsName &n : parsed.boys)
+            boys << n.name;
+        QTEST(boys.join(' ') + " | " + QString::number(parsed.skippedLines), "boys");
+    }
+
+    void dataFileThatIsNoFile()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(kUsNamesFile);
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const auto pipe = readUsNames(fifo);
+        QCOMPARE(std::get<QString>(pipe), "The file " + fifo + " is not a regular file.");
+        const auto missing = readUsNames(dir.filePath("none.txt"));
+        QCOMPARE(std::get<QString>(missing), "The file " + dir.filePath("none.txt") + " is missing.");
+    }
+
+    // A full disk (a file size limit here, which binds root too): the user's
+    // lists stay as they were, nothing is left behind, and the reason is the
+    // system's. The limit lets the boys' file through and stops the girls'.
+    void fullDiskKeepsTheListsInUse()
+    {
+        QTemporaryDir dir;
+        const QString boysFile = nameFilePath(dir.path(), kBoysFile), girlsFile = nameFilePath(dir.path(), kGirlsFile);
+        QFile own(boysFile);
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("My own\r\n") > 0);
+        own.close();
+        UsNameSelection selection;
+        for (int i = 0; i < 3000; ++i)
+            (i < 20 ? selection.boys : selection.girls) << QStringLiteral("Name%1").arg(i);
+        const UsNameChoice choice{2010, 2010, 0};
+        for (const qint64 limit : {qint64(0), qint64(2000), qint64(20000)}) {
+            std::optional<UsFileError> error;
+            {
+                test::FileSizeLimit full(limit);
+                error = writeUsNameFiles(dir.path(), selection, choice);
+            }
+            QVERIFY2(error, qPrintable(QString::number(limit)));
+            QCOMPARE(error->path, limit == 0 ? boysFile : girlsFile);
+            QCOMPARE(error->reason, QStringLiteral("File too large"));
+            QCOMPARE(readAll(boysFile), QByteArray("My own\r\n"));
+            QVERIFY(!QFile::exists(girlsFile));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{kBoysFile});
+        }
+        // An empty list is never written.
+        selection.girls.clear();
+        const auto empty = writeUsNameFiles(dir.path(), selection, choice);
+        QVERIFY(empty && empty->path == girlsFile);
+        QCOMPARE(readAll(boysFile), QByteArray("My own\r\n"));
+    }
+
+    // The seeds of the US-names fuzzer (bench/fuzz/corpus-usnames), with its
+    // promises: the names chosen come back from their name file as they are.
+    void corpusKeepsThePromises()
+    {
+        const QDir corpus(QStringLiteral(LULLARA_TEST_DATA_DIR "/../../bench/fuzz/corpus-usnames"));
+        const QStringList files = corpus.entryList(QDir::Files);
+        QVERIFY(files.size() >= 5);
+        for (const QString &file : files) {
+            const UsNameData data = parseUsNames(readAll(corpus.filePath(file)));
+            const UsNameChoice choice{1880, 2020, 0};
+            const UsNameSelection chosen = selectUsNames(data, choice);
+            for (Gender gender : {Gender::Boys, Gender::Girls}) {
+                QStringList want = chosen.of(gender), got = parseNameFile(usNameFileText(gender, want, choice));
+                std::sort(want.begin(), want.end());
+                std::sort(got.begin(), got.end());
+                QVERIFY2(got == want, qPrintable(file));
+            }
+        }
+    }
+
     void writesBothFiles()
     {
         QTemporaryDir dir;

@@ -195,6 +195,42 @@ private slots:
         QCOMPARE(words, lines.join(QLatin1Char(' ')).split(QLatin1Char(' ')));
     }
 
+    // A name of 10 MB prints its beginning, cut at the right margin, and is
+    // never laid out whole (that took seconds, the window frozen meanwhile).
+    void printoutElidesWhatCannotFit()
+    {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (tool.isEmpty())
+            QSKIP("pdftotext is not installed: the printout cannot be read back");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+        QVERIFY(!QtPrinter(pdf).print({"Ben", "Anna" + QString(10 * 1024 * 1024, 'x'), "Carl"}));
+        const QList<PdfPage> printed = pdfPages(tool, pdf);
+        QCOMPARE(printed.size(), 1);
+        const QStringList words = printed.first().words;
+        QCOMPARE(words.size(), 3);
+        QVERIFY2(words.at(1).startsWith("Annaxxx") && words.at(1).endsWith(QChar(0x2026)) && words.at(1).size() < 200,
+                 qPrintable(words.at(1).left(300)));
+        QCOMPARE(words.at(2), QStringLiteral("Carl"));
+    }
+
+    // Return in a box that asks before something the user made is lost
+    // answers No; in the other Yes/No boxes it answers Yes.
+    void returnTakesTheDefaultButton()
+    {
+        RealDialogs dialogs;
+        for (const auto &[buttons, answer] : {std::pair{MsgButtons::YesNoDefaultNo, MsgAnswer::No},
+                                              std::pair{MsgButtons::YesNo, MsgAnswer::Yes}}) {
+            QTimer::singleShot(0, [] {
+                QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+                QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+            });
+            QCOMPARE(dialogs.message(nullptr, "Name lists", "Your own name list will be replaced", buttons,
+                                     MsgIcon::Exclamation),
+                     answer);
+        }
+    }
+
     void printerErrors()
     {
         QTemporaryDir dir;

@@ -5,6 +5,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace lullara::test {
 
 void writeNameFile(const QString &path, const QStringList &lines)
@@ -29,5 +37,67 @@ QString Folder::settingsFile()
     QStandardPaths::setTestModeEnabled(true);
     return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")).fileName();
 }
+
+#ifdef Q_OS_LINUX
+std::optional<QByteArray> withoutRootRights(const std::function<QByteArray()> &run)
+{
+    if (::geteuid() != 0)
+        return run();
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Alone in the child, this thread may leave for a namespace of its own.
+        ::close(pipe[0]);
+        if (::unshare(CLONE_NEWUSER) != 0)
+            ::_exit(3);
+        const QByteArray result = run();
+        for (qsizetype done = 0; done < result.size();) {
+            const ssize_t n = ::write(pipe[1], result.constData() + done, size_t(result.size() - done));
+            if (n <= 0)
+                ::_exit(4);
+            done += n;
+        }
+        ::_exit(0);
+    }
+    ::close(pipe[1]);
+    QByteArray result;
+    char buffer[4096];
+    ssize_t n = 0;
+    while (child > 0 && (n = ::read(pipe[0], buffer, sizeof buffer)) > 0)
+        result.append(buffer, n);
+    ::close(pipe[0]);
+    int status = 0;
+    if (child <= 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return result;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    // Past the limit the system sends SIGXFSZ, which would end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("getrlimit failed");
+    m_saved = qint64(limit.rlim_cur);
+    limit.rlim_cur = rlim_t(bytes);
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("setrlimit failed");
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_saved);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+#else
+std::optional<QByteArray> withoutRootRights(const std::function<QByteArray()> &run) { return run(); }
+FileSizeLimit::FileSizeLimit(qint64) { qFatal("no file size limit on this system"); }
+FileSizeLimit::~FileSizeLimit() = default;
+#endif
 
 } // namespace lullara::test

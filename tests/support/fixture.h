@@ -2,8 +2,11 @@
 // A temporary program folder with both name files, the settings store in
 // Qt's test location, and the desktop replaced by test doubles.
 
+#include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
+#include <optional>
 
 #include "fakes.h"
 
@@ -11,6 +14,26 @@ namespace lullara::test {
 
 // Writes a name file: the given lines joined with CR LF (and a final CR LF).
 void writeNameFile(const QString &path, const QStringList &lines);
+
+// Runs `run` without the right to pass by file permissions, so that a file or
+// folder of mode 000 refuses it as it refuses a user, and returns what `run`
+// returned. As root (CI runs so) it runs in a child process with a user
+// namespace of its own, where root's rights end at the permission bits;
+// std::nullopt when the system allows no such namespace.
+std::optional<QByteArray> withoutRootRights(const std::function<QByteArray()> &run);
+
+// While it lives, no file of this process can grow beyond `bytes`: writes
+// past that fail with "File too large", as on a full disk, for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_saved = -1;
+};
 
 class Folder {
 public:
