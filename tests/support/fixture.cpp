@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "names/namefolder.h"
+
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sched.h>
@@ -28,6 +30,8 @@ Folder::Folder(const QStringList &boys, const QStringList &girls)
 {
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(settingsFile());
+    // Lists a failed test left in the user's folder would stand in for these.
+    QDir(userNameFolder()).removeRecursively();
     writeNameFile(file(QStringLiteral("guyname.txt")), boys);
     writeNameFile(file(QStringLiteral("girlname.txt")), girls);
 }

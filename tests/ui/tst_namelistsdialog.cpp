@@ -80,6 +80,29 @@ QByteArray readAll(const QString &path)
 class TestNameListsDialog : public QObject {
     Q_OBJECT
 private slots:
+    // The window opens on the latest decades and the 100 most popular names, previews eight names
+    // (an ellipsis only when there are more), and shows the bundled lists chosen once they are back.
+    void choicesPreviewsAndBundledListsAgain()
+    {
+        QByteArray data;
+        for (int i = 0; i < 9; ++i)
+            data += QByteArray(i < 8 ? "M\tBoy" : "") + (i < 8 ? QByteArray(1, char('a' + i)) + kBirths : QByteArray())
+                + "F\tGirl" + QByteArray(1, char('a' + i)) + kBirths;
+        Window w(data);
+        auto *from = child<QComboBox>(w.dialog.get(), "cmbFromDecade");
+        auto *to = child<QComboBox>(w.dialog.get(), "cmbToDecade");
+        QCOMPARE(QStringList({from->currentText(), to->currentText(), to->itemText(to->count() - 1),
+                              child<QComboBox>(w.dialog.get(), "cmbTopNames")->currentText()}),
+                 QStringList({"2010s", "2020s", "2020s", "100"}));
+        QTest::mouseClick(child(w.dialog.get(), "optUsNames"), Qt::LeftButton);
+        QCOMPARE(w.label("lblBoysPreview"), QStringLiteral("Boya, Boyb, Boyc, Boyd, Boye, Boyf, Boyg, Boyh"));
+        QCOMPARE(w.label("lblGirlsPreview"), QStringLiteral("Girla, Girlb, Girlc, Girld, Girle, Girlf, Girlg, Girlh, \u2026"));
+        w.use();
+        QTest::mouseClick(child(w.dialog.get(), "cmdBundledLists"), Qt::LeftButton);
+        QVERIFY(child<QRadioButton>(w.dialog.get(), "optBundledNames")->isChecked());
+        QVERIFY(!QFile::exists(nameFilePath(userNameFolder(), kBoysFile)));
+    }
+
     void pathsStayPlainText()
     {
         // No data beside a program whose folder is named like markup.
