@@ -172,6 +172,8 @@ void TestLottery::stateTable_data()
         "Error (!): There are no names in the Boys name list.");
     row("list shrank", {"N=1", "add boy", "start", "number", "K", "lottery"}, idle,
         "Finished. 0 names added successfully.", "4 Kevin, counter 0, rows ", "error 381 (!): Invalid property array index");
+    row("list shrank to the drawn number", {"N=1", "start", "number", "boys=Adam,Ben,Carl,Dan", "lottery"}, idle,
+        "Finished. 0 names added successfully.", "4 Kevin, counter 0, rows ", "error 381 (!): Invalid property array index");
 
     // Each name once. Girls: Anna Beth Karen Kate Mia Zoe; the same random
     // value every tick still gives five different names, without it the same one.

@@ -129,7 +129,6 @@ private slots:
     void loadsStoredChoices();
     void storesChoicesOnClose();
     void unreadableNameFileHaltsAtOnce();
-    void keysAndClicksShowTheRun();
     void namesAreShownAsTheyStand();
     void aVeryLongNameShowsItsBeginning();
     void looks();
@@ -253,35 +252,6 @@ void TestMainWindow::unreadableNameFileHaltsAtOnce()
     QTest::mouseClick(child(shown.mainWindow(), "optLet10"), Qt::LeftButton);
     QCOMPARE(later.fakes.dialogs.messages.size(), 1);
     QCOMPARE(later.fakes.dialogs.messages.first().parent, shown.mainWindow());
-}
-
-void TestMainWindow::keysAndClicksShowTheRun()
-{
-    Opened o(true);
-    MainWindow &w = o.w;
-    w.lottery()->setRandomSource([] { return 0.5f; });
-    auto *start = child<QToolButton>(&w, "cmdStart"), *pause = child<QToolButton>(&w, "chkPause");
-    QTest::keyClick(&w, Qt::Key_F6);
-    QVERIFY(!start->isEnabled() && child(&w, "cmdStop")->isEnabled() && child(&w, "pgbGenerator")->isVisible());
-    w.lottery()->numberTick();
-    QCOMPARE(child<QLabel>(&w, "lblNumber")->text() + child<QLabel>(&w, "lblSname")->text(), "4Kevin");
-    w.lottery()->lotteryTick();
-    QCOMPARE(child<QLabel>(&w, "lblIDNumber")->text(), QStringLiteral("1"));
-
-    QTest::mouseClick(pause, Qt::LeftButton);
-    QVERIFY(pause->text() == "Resume" && pause->isChecked());
-    QTest::keyClick(&w, Qt::Key_F7);
-    QVERIFY(start->isEnabled() && !pause->isEnabled() && child(&w, "pgbGenerator")->isHidden());
-
-    QTest::mouseClick(child(&w, "cmdGeneratorClear"), Qt::LeftButton);
-    QCOMPARE(child<QLabel>(&w, "lblNumber")->text() + child<QLabel>(&w, "lblIDNumber")->text(), "00000");
-
-    // A letter and the girls by mouse, then a girl's name added by hand to the emptied list.
-    for (const char *clicked : {"optLet10", "optGirls", "cmdGirlsAdd"})
-        QTest::mouseClick(child(&w, clicked), Qt::LeftButton);
-    QCOMPARE(child<QLineEdit>(&w, "txtLet")->text() + child<QLabel>(&w, "lblSname")->text(), "KKaren");
-    QCOMPARE(w.rows()->texts(), QStringList{"Karen"});
-    QVERIFY(w.lottery()->gender() == Gender::Girls && !child<QRadioButton>(&w, "optBoys")->isChecked());
 }
 
 void TestMainWindow::namesAreShownAsTheyStand()

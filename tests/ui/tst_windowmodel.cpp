@@ -231,7 +231,6 @@ private:
             m_progressTicks += draws;
             ++m_ticks;
             log(QStringLiteral("number tick %1").arg(m_ticks));
-            const int before = m_w->rows()->count();
             m_w->lottery()->numberTick();
             // The drawn number and name agree with the box the run draws from.
             const int drawn = c<QLabel>("lblNumber")->text().toInt();
@@ -253,11 +252,19 @@ private:
                 const int messages = int(m_folder.fakes.dialogs.messages.size());
                 const QString number = c<QLabel>("lblNumber")->text();
                 log("lottery tick at " + number);
+                // The name on display joins the list; a number the list no longer reaches (it was
+                // reloaded meanwhile) or a list too short to draw from is said in a box, and the run ends.
+                NameList *source = list(m_gender);
+                const int k = number.toInt();
+                const bool fails = source->count() < 2 || k >= source->count();
                 m_w->lottery()->lotteryTick();
-                if (m_folder.fakes.dialogs.messages.size() > messages)
-                    stopRun(); // the list changed under the run: the tick said so and stopped
-                else if (m_w->rows()->count() == before + 1) {
-                    m_rows << m_w->rows()->text(m_w->rows()->count());
+                if (fails != (m_folder.fakes.dialogs.messages.size() > messages))
+                    m_broken = QStringLiteral("the tick at %1 of %2 names %3 a box").arg(k).arg(source->count())
+                                   .arg(fails ? "showed no" : "showed");
+                if (fails) {
+                    stopRun();
+                } else if (!(m_once && m_rows.contains(source->at(k)))) {
+                    m_rows << source->at(k);
                     m_status = QStringLiteral("%1 Names Added, Analyzing...").arg(m_rows.size());
                     m_added = true;
                 }
