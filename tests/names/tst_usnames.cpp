@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 using namespace lullara;
+using namespace lullara::test;
 
 namespace {
 // 1880s ... 2020s; 2010s and 2020s are the last two fields.
@@ -26,11 +27,6 @@ const QByteArray kData = "# header\n"
                          "F\tAnna\t,,,,,,,,,,,,,3,9\n"
                          "F\tEve\t,,,,,,,,,,,,,,2"; // no line end at the very end
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 } // namespace
 
 class TestUsNames : public QObject {

@@ -36,6 +36,12 @@ Folder::Folder(const QStringList &boys, const QStringList &girls)
     writeNameFile(file(QStringLiteral("girlname.txt")), girls);
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 QString Folder::settingsFile()
 {
     QStandardPaths::setTestModeEnabled(true);

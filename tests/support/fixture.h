@@ -3,6 +3,7 @@
 // Qt's test location, and the desktop replaced by test doubles.
 
 #include <QByteArray>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
@@ -10,7 +11,22 @@
 
 #include "fakes.h"
 
+class QWidget;
+
 namespace lullara::test {
+
+// A control of `parent` by its object name; a test without it cannot go on.
+template <typename T = QWidget>
+T *child(QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// A file's bytes, or "<missing>".
+QByteArray readAll(const QString &path);
 
 // Writes a name file: the given lines joined with CR LF (and a final CR LF).
 void writeNameFile(const QString &path, const QStringList &lines);

@@ -19,12 +19,6 @@ using namespace lullara;
 using namespace lullara::test;
 
 namespace {
-template <typename T = QWidget>
-T *child(QObject *w, const char *name)
-{
-    T *found = w->findChild<T *>(QLatin1String(name));
-    return found ? found : (qFatal("no control %s", name), nullptr);
-}
 
 QSettings store() { return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")); }
 

@@ -15,12 +15,6 @@ using namespace lullara;
 using namespace lullara::test;
 
 namespace {
-template <typename T = QWidget>
-T *child(QObject *w, const char *name)
-{
-    T *found = w->findChild<T *>(QLatin1String(name));
-    return found ? found : (qFatal("no control %s", name), nullptr);
-}
 
 // A tooltip as QToolTip shows it: as markup when it looks like markup.
 QString shownToolTip(const QString &tip)
@@ -70,11 +64,6 @@ struct Window {
     int reloads = 0;
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 } // namespace
 
 class TestNameListsDialog : public QObject {
