@@ -134,7 +134,10 @@ QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens)
 
 std::unique_ptr<QSettings> openSettings()
 {
-    return std::make_unique<QSettings>(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+    // The platform's own store (the registry on Windows) unless the default
+    // format has been changed, as the tests on Windows do for a file per test.
+    return std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Lullara"),
+                                       QStringLiteral("Lullara"));
 }
 
 } // namespace lullara

@@ -1,6 +1,7 @@
 #pragma once
 // The remembered settings: keys, defaults and how stored text is read back.
-// The store itself is QSettings("Lullara", "Lullara"), group "Setting".
+// The store itself is QSettings("Lullara", "Lullara") in the default format
+// (the registry on Windows), group "Setting".
 
 #include <QPoint>
 #include <QRect>

@@ -77,7 +77,8 @@ void OutputCommands::save(bool selectedOnly)
 
     int filterIndex = 2;
     {
-        QSettings settings(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+        QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Lullara"),
+                           QStringLiteral("Lullara"));
         filterIndex = parseSaveMethod(settings.value(kSaveMethodSetting).toString());
     }
     if (filterIndex < 1) // a stored value this program cannot have written
@@ -96,7 +97,8 @@ void OutputCommands::save(bool selectedOnly)
 
     m_lastSaveFile = chosen->fileName;
     {
-        QSettings settings(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+        QSettings settings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Lullara"),
+                           QStringLiteral("Lullara"));
         settings.setValue(kSaveMethodSetting, QString::number(chosen->filterIndex));
     }
     const bool html = chosen->filterIndex == kHtmlFilter;

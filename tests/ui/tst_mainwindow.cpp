@@ -26,7 +26,7 @@ T *child(QObject *w, const char *name)
     return found ? found : (qFatal("no control %s", name), nullptr);
 }
 
-QSettings store() { return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")); }
+QSettings store() { return Folder::store(); }
 
 // The smallest rectangle around the pixels of `image` that pass `test`.
 QRect boxOf(const QImage &image, const std::function<bool(QColor)> &test)
@@ -182,7 +182,8 @@ void TestMainWindow::unreadableNameFileHaltsAtOnce()
     const auto &messages = folder.fakes.dialogs.messages;
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().title + '|' + messages.first().text,
-             "Error 53|File not found\r\n/guyname.txt\r\n\r\nProgram can not continue and will halt now!");
+             "Error 53|File not found\r\n" + QDir::toNativeSeparators("/guyname.txt")
+                 + "\r\n\r\nProgram can not continue and will halt now!");
     QCOMPARE(messages.first().parent, &splash);
     QVERIFY(splash.mainWindow() && !splash.mainWindow()->isVisible());
     splash.mainWindow()->close();
