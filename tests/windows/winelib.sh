@@ -9,6 +9,8 @@
 # wine_prefix : creates WINEPREFIX (about 7 s).
 wine_prefix() {
   need wine wineserver
+  # Wine hands the environment on: the Windows Qt takes its own platform.
+  unset QT_QPA_PLATFORM
   export WINEPREFIX=$E2E_TMP/wine WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} \
     WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
   on_exit "WINEPREFIX='$WINEPREFIX' wineserver -k"

@@ -31,7 +31,9 @@ fi
 
 # Only what Lullara uses: Core, Gui, Widgets, PrintSupport, Test.
 # Debian's repacked source leaves out src/3rdparty/wintab, so the tablet
-# support of the Windows platform plugin is switched off with it.
+# support of the Windows platform plugin is switched off with it. Direct2D
+# stays on: without it Gui lacks the DirectWrite font engine that
+# PrintSupport links to.
 configure_opts=(
   -DQT_HOST_PATH=/usr
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
@@ -46,7 +48,7 @@ configure_opts=(
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_jpeg=OFF -DFEATURE_system_doubleconversion=OFF
   -DFEATURE_pkg_config=OFF -DFEATURE_androiddeployqt=OFF
-  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF
+  -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=ON
   -DFEATURE_testlib=ON
 )
 opts_hash="$( { printf '%s\n' "${configure_opts[@]}"; cat "$here/mingw-toolchain.cmake"; } |
@@ -171,7 +173,7 @@ mkdir -p "$stage/lib/cmake"
 cp "$here/mingw-toolchain.cmake" "$stage/lib/cmake/lullara-mingw-toolchain.cmake"
 
 log "configure ($srcdir)"
-( cd "$build" &&
+( cd -P "$build" &&
   cmake -G Ninja "$srcdir" \
     -DCMAKE_INSTALL_PREFIX="$stage" \
     -DCMAKE_TOOLCHAIN_FILE="$stage/lib/cmake/lullara-mingw-toolchain.cmake" \
@@ -179,13 +181,18 @@ log "configure ($srcdir)"
   tail -n 40 "$build/configure.log" >&2; exit 1; }
 
 log "build (nice -n 19 ninja -j$jobs), log in $build/build.log"
-( cd "$build" && nice -n 19 ninja -j"$jobs" > "$build/build.log" 2>&1 ) || {
+( cd -P "$build" && nice -n 19 ninja -j"$jobs" > "$build/build.log" 2>&1 ) || {
   tail -n 40 "$build/build.log" >&2; exit 1; }
-( cd "$build" && ninja install > "$build/install.log" 2>&1 ) || {
+( cd -P "$build" && ninja install > "$build/install.log" 2>&1 ) || {
   tail -n 40 "$build/install.log" >&2; exit 1; }
 
-# The toolchain copy must stay where qt.toolchain.cmake expects it.
+# qt.toolchain.cmake loads the MinGW toolchain file by the absolute path it
+# had here: it takes the copy beside it instead, wherever the prefix goes.
 cp "$here/mingw-toolchain.cmake" "$stage/lib/cmake/lullara-mingw-toolchain.cmake"
+sed -i 's|^set(__qt_initially_configured_toolchain_file ".*")$|set(__qt_initially_configured_toolchain_file "${CMAKE_CURRENT_LIST_DIR}/../lullara-mingw-toolchain.cmake")|' \
+  "$stage/lib/cmake/Qt6/qt.toolchain.cmake"
+grep -qF 'CMAKE_CURRENT_LIST_DIR}/../lullara-mingw-toolchain.cmake' "$stage/lib/cmake/Qt6/qt.toolchain.cmake" || {
+  echo "build-qt: cannot point qt.toolchain.cmake at its MinGW toolchain file" >&2; exit 1; }
 echo "$stage" > "$stage/.lullara-qt-prefix"
 echo "$key" > "$stage/.lullara-qt-key"
 
