@@ -103,6 +103,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "ZIP;NSIS")
 
+# A 64-bit installer for the 64-bit program (NSIS makes 32-bit ones unless
+# told otherwise; Wine without its 32-bit part could not run those).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME Lullara)
 set(CPACK_NSIS_DISPLAY_NAME Lullara)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
