@@ -9,7 +9,8 @@
 #   Prints the prefix on its last line.
 # Environment: LULLARA_CACHE (default ~/.cache/lullara), LULLARA_QT_WORK (the
 #   scratch folder for source and build, default $LULLARA_CACHE/qt-work),
-#   LULLARA_JOBS (default 2).
+#   LULLARA_JOBS (default 2), LULLARA_QT_KEEP_WORK=1 (keep the build folder
+#   after archiving; the fetched source is kept in any case).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -200,6 +201,10 @@ log "archiving $archive"
 tar -C "$stage" -cf - . | xz -T2 -6 > "$archive.tmp"
 mv "$archive.tmp" "$archive"
 log "Qt built and archived in $(( $(date +%s) - start )) s: $(du -h "$archive" | cut -f1)"
+# The source and the build take 1.5 GB; the archive is all that is needed.
+if [ "${LULLARA_QT_KEEP_WORK:-0}" != 1 ]; then
+  rm -rf "$build" "$(dirname "$stage")" "$work/apt"
+fi
 
 unpack
 echo "$prefix"

@@ -23,7 +23,7 @@ twice() {
 }
 
 step "build (Qt from the cache or built now), packages"
-timeout --kill-after=60 60m tools/windows/build.sh all
+timeout --kill-after=60 75m tools/windows/build.sh all
 installer=$(ls "$build"/packages/Lullara-*-win64.exe)
 zip=$(ls "$build"/packages/Lullara-*-win64.zip)
 echo "packages: $(du -h "$zip" | cut -f1) $zip, $(du -h "$installer" | cut -f1) $installer"
