@@ -27,6 +27,13 @@ timeout --kill-after=60 75m tools/windows/build.sh all
 installer=$(ls "$build"/packages/Lullara-*-win64.exe)
 zip=$(ls "$build"/packages/Lullara-*-win64.zip)
 echo "packages: $(du -h "$zip" | cut -f1) $zip, $(du -h "$installer" | cut -f1) $installer"
+# The zip is the program folder as it runs: the program, its lists, Qt's
+# platform plugin and the MinGW runtime among the rest.
+listing=$(unzip -Z1 "$zip")
+for f in lullara.exe guyname.txt girlname.txt qt.conf Qt6Widgets.dll platforms/qwindows.dll \
+         styles/qwindowsvistastyle.dll imageformats/qgif.dll libstdc++-6.dll translations/qtbase_de.qm; do
+  grep -qx "Lullara-[0-9.]*-win64/$f" <<<"$listing" || { echo "the zip has no $f" >&2; exit 1; }
+done
 
 step "smoke test of the installer under Wine"
 twice 5m tests/windows/smoke.sh "$installer" "$artifacts"
