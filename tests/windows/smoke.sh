@@ -8,7 +8,8 @@
 #   - F6 completes a run: Copy All gives the default 5 names, all from the
 #     installed boys' list, and no more come (Wine's clipboard bridge hands
 #     X the text with LF line ends);
-#   - Save All writes exactly the text file's bytes (CR LF);
+#   - Save All writes exactly the text file's bytes (CR LF), and with Yes to
+#     "view the saved file?" Notepad opens it;
 #   - closing stores the settings in the registry, the window's new place
 #     among them; the next start puts the window there again and takes the
 #     number of names from the registry (3, written there meanwhile);
@@ -80,6 +81,22 @@ head -c "$size" "$OUT/names.txt" | cmp -s - "$OUT/expected.txt" ||
 tail -c +$((size + 1)) "$OUT/names.txt" | LC_ALL=C grep -qaE $'^[0-9][0-9 ./:-]+[0-9]( [AP]M)?\r$' ||
   fail "names.txt does not end with the date and time line"
 [ "$(tail -c +$((size + 1)) "$OUT/names.txt" | wc -l)" -eq 1 ] || fail "names.txt has more than the date after the list"
+
+# Saved again, with Yes to "view the saved file?": Notepad shows it.
+keys "$W" alt+s
+d=$(wait_window '^Save As\.\.\.$' 15) && sleep 0.3 || fail "the Save As dialog did not open again"
+keys "$d" ctrl+a BackSpace
+xdotool type --delay 20 -- "$(wine_path "$OUT")\\shown.txt"; keys "$d" Return
+wait_for 10 'q=$(xdotool getactivewindow) && [ "$q" != "$d" ] && xdotool getwindowname "$q" | grep -q "^Save As\.\.\.$"' ||
+  fail "no create question after the Save As dialog"
+keys "$q" alt+y
+b=$(wait_window '^Lullara$' 15) || fail "no \"Lullara\" box after saving"
+keys "$b" alt+y
+n=$(wait_window 'shown\.txt.*Notepad' 20) || fail "Notepad did not open shown.txt"
+keys "$n" alt+F4
+wait_for 10 'window_gone "Notepad"' || fail "Notepad did not close"
+cmp -s "$OUT/names.txt" "$OUT/shown.txt" || [ "$(head -n -1 "$OUT/names.txt" | md5sum)" = "$(head -n -1 "$OUT/shown.txt" | md5sum)" ] ||
+  fail "shown.txt differs from names.txt before the date"
 
 # --- settings survive a restart -------------------------------------------
 timeout 5 xdotool windowmove "$W" 300 200 || fail "cannot move the window"
