@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Lullara needs, only those that are missing.
-# Usage: tools/deps.sh run|test
+# Usage: tools/deps.sh run|test|windows
+#   windows: the MinGW cross compiler, Wine and NSIS for tools/windows/, plus
+#   what the smoke test under Wine drives the program with.
 set -euo pipefail
 
 BUILD_PKGS=(cmake make g++ pkg-config qt6-base-dev libgl-dev libx11-dev
@@ -11,10 +13,15 @@ TEST_PKGS=(xvfb xauth openbox xdotool xclip x11-utils imagemagick
            printer-driver-cups-pdf chromium dpkg-dev file lintian man-db
            libxdamage-dev)
 
+WINDOWS_PKGS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
+              dpkg-dev xz-utils zip unzip nsis wine wine64 xvfb xauth openbox
+              xdotool xclip x11-utils imagemagick)
+
 want=("${BUILD_PKGS[@]}")
-if [ "${1:-run}" = "test" ]; then
-  want+=("${TEST_PKGS[@]}")
-fi
+case "${1:-run}" in
+  test) want+=("${TEST_PKGS[@]}") ;;
+  windows) want+=("${WINDOWS_PKGS[@]}") ;;
+esac
 
 # One dpkg-query for all of them: a start with everything in place stays quick.
 # (It fails for names it has never seen; those are missing like the rest.)

@@ -41,6 +41,7 @@ namespace detail {
 #if defined(Q_OS_WIN)
 // realservices_win.cpp
 OpenResult windowsOpenLink(const QString &link);
+bool windowsStartNotepad(const QString &path);
 std::optional<bool> windowsLockKeyOn(Shell::LockKey key);
 #endif
 } // namespace detail
@@ -297,8 +298,7 @@ const Gio *gio()
 void RealShell::openTextFile(const QString &path, std::function<void(OpenResult)> done)
 {
 #if defined(Q_OS_WIN)
-    // The path goes over as one argument; QProcess quotes it.
-    if (QProcess::startDetached(QStringLiteral("notepad.exe"), {QDir::toNativeSeparators(path)}))
+    if (detail::windowsStartNotepad(path))
         done(OpenResult{});
     else
         done(OpenResult{false, kCannotStart});

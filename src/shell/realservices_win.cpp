@@ -1,5 +1,6 @@
-// The Windows side of the desktop seams: the shell's "open" request and the
-// lock-key states. windows.h comes last so its macros touch nothing else.
+// The Windows side of the desktop seams: the shell's "open" request, the
+// text viewer (Notepad) and the lock-key states. windows.h comes last so its
+// macros touch nothing else.
 
 #include "shell/services.h"
 
@@ -7,6 +8,8 @@
 
 #if defined(Q_OS_WIN)
 
+#include <QDir>
+#include <QProcess>
 #include <QString>
 
 #include <optional>
@@ -39,6 +42,17 @@ OpenResult windowsOpenLink(const QString &link)
     if (reinterpret_cast<INT_PTR>(answer) == 0)
         return OpenResult{false, static_cast<int>(GetLastError())};
     return OpenResult{};
+}
+
+bool windowsStartNotepad(const QString &path)
+{
+    // The command line is "notepad.exe " and the path as it stands, without
+    // quotation marks: Notepad takes the rest of its command line as the
+    // file's name, spaces and all. Shown normally, with the focus.
+    QProcess notepad;
+    notepad.setProgram(QStringLiteral("notepad.exe"));
+    notepad.setNativeArguments(QDir::toNativeSeparators(path));
+    return notepad.startDetached();
 }
 
 std::optional<bool> windowsLockKeyOn(Shell::LockKey key)

@@ -68,7 +68,10 @@ QString settingsFilePath()
 SettingsFile::SettingsFile() : m_path(settingsFilePath())
 {
     if (m_path.isEmpty()) {
-        m_settings = std::make_unique<QSettings>(QStringLiteral("Lullara"), QStringLiteral("Lullara"));
+        // The registry, unless the default format was changed (the tests on
+        // Windows keep a file per test program).
+        m_settings = std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope,
+                                                 QStringLiteral("Lullara"), QStringLiteral("Lullara"));
         return;
     }
     m_problem = refusal(m_path);

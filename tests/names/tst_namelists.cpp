@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 
 #include "fixture.h"
 #include "names/namefolder.h"
@@ -19,6 +20,30 @@ QStringList names(const NameList *list)
     for (int i = 0; i < list->count(); ++i)
         out << list->at(i);
     return out;
+}
+
+// The order as far as this program decides it. Names that differ only in
+// case or accents are ordered by the platform's collation, which on Windows
+// may put "zoe" before "Zoe": there, each run of such names counts as a set.
+QStringList programsOrder(QStringList list)
+{
+#ifdef Q_OS_WIN
+    const auto folded = [](const QString &name) {
+        QString bare;
+        for (const QChar c : name.normalized(QString::NormalizationForm_D))
+            if (!c.isMark())
+                bare += c;
+        return bare.toCaseFolded();
+    };
+    for (qsizetype from = 0; from < list.size();) {
+        qsizetype to = from + 1;
+        while (to < list.size() && folded(list.at(to)) == folded(list.at(from)))
+            ++to;
+        std::sort(list.begin() + from, list.begin() + to);
+        from = to;
+    }
+#endif
+    return list;
 }
 } // namespace
 
@@ -46,8 +71,8 @@ private slots:
             Folder folder(lines, lines);
             NameLists lists(folder.path());
             QVERIFY(!lists.chooseFilter(filter));
-            QCOMPARE(names(lists.boys()), expected);
-            QCOMPARE(names(lists.girls()), expected);
+            QCOMPARE(programsOrder(names(lists.boys())), programsOrder(expected));
+            QCOMPARE(programsOrder(names(lists.girls())), programsOrder(expected));
             QCOMPARE(lists.boys()->current(), -1);
         }
     }

@@ -42,7 +42,7 @@ struct Commands {
     QStringList statuses;
 };
 
-QSettings store() { return QSettings(QStringLiteral("Lullara"), QStringLiteral("Lullara")); }
+QSettings store() { return Folder::store(); }
 QString storedSaveMethod() { return store().value(QStringLiteral("Setting/SaveMethod")).toString(); }
 } // namespace
 

@@ -1,0 +1,23 @@
+# Copies the runtime files into a program folder, stripping the DLLs; a file
+# whose copy is newer than its source is left alone.
+# cmake -DDEST=<folder> -DSTRIP=<strip> -DQT_CONF=<file> "-DFILES=src|subfolder;..." -P windows-runtime.cmake
+foreach(entry ${FILES})
+  string(REPLACE "|" ";" parts "${entry}")
+  list(GET parts 0 src)
+  list(GET parts 1 dir)
+  get_filename_component(name "${src}" NAME)
+  set(dest "${DEST}/${dir}/${name}")
+  if(EXISTS "${dest}" AND NOT "${src}" IS_NEWER_THAN "${dest}")
+    continue()
+  endif()
+  file(MAKE_DIRECTORY "${DEST}/${dir}")
+  if(name MATCHES "\\.dll$")
+    execute_process(COMMAND "${STRIP}" --strip-unneeded -o "${dest}" "${src}" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "cannot strip ${src} into ${dest}")
+    endif()
+  else()
+    file(COPY_FILE "${src}" "${dest}")
+  endif()
+endforeach()
+file(COPY_FILE "${QT_CONF}" "${DEST}/qt.conf" ONLY_IF_DIFFERENT)
