@@ -126,6 +126,9 @@ private slots:
 
         // A user folder that may not be searched hides whether a list is
         // there: reading fails, naming the file, rather than falling back.
+#ifdef Q_OS_WIN
+        QSKIP("no permission bits on folders here");
+#endif
         QVERIFY(QFile::setPermissions(own, {}));
         const auto hidden = withoutRootRights([&] {
             const auto f = NameLists(folder.path()).chooseFilter(QStringLiteral("All"));
@@ -135,7 +138,7 @@ private slots:
         QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir(own).removeRecursively();
         if (!hidden)
-            QSKIP("no user namespace here: root would pass by the permissions");
+            QSKIP("permissions cannot bind this test here (no user namespace for root, or no permission bits)");
         QCOMPARE(QString::fromUtf8(*hidden), "70 Permission denied " + QDir::toNativeSeparators(own + "/guyname.txt"));
     }
     // A program ended while the "Name lists" window wrote the two lists: at

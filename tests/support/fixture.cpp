@@ -151,7 +151,8 @@ FileSizeLimit::~FileSizeLimit()
     ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 #else
-std::optional<QByteArray> withoutRootRights(const std::function<QByteArray()> &run) { return run(); }
+// Permission bits do not bind a Windows program: nothing to run as intended.
+std::optional<QByteArray> withoutRootRights(const std::function<QByteArray()> &) { return std::nullopt; }
 FileSizeLimit::FileSizeLimit(qint64) { qFatal("no file size limit on this system"); }
 FileSizeLimit::~FileSizeLimit() = default;
 #endif

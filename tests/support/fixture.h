@@ -37,11 +37,19 @@ void writeNameFile(const QString &path, const QStringList &lines);
 // folder of mode 000 refuses it as it refuses a user, and returns what `run`
 // returned. As root (CI runs so) it runs in a child process with a user
 // namespace of its own, where root's rights end at the permission bits;
-// std::nullopt when the system allows no such namespace.
+// std::nullopt when the system allows no such namespace, or has no
+// permission bits that bind a program (Windows).
 std::optional<QByteArray> withoutRootRights(const std::function<QByteArray()> &run);
 
 // While it lives, no file of this process can grow beyond `bytes`: writes
 // past that fail with "File too large", as on a full disk, for root too.
+// Where the system has no such limit, a test that needs one skips itself
+// with NEEDS_FILE_SIZE_LIMIT() first.
+#ifdef Q_OS_LINUX
+#define NEEDS_FILE_SIZE_LIMIT()
+#else
+#define NEEDS_FILE_SIZE_LIMIT() QSKIP("no file size limit on this system")
+#endif
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(qint64 bytes);
