@@ -230,12 +230,15 @@ check_installed() {
   for f in guyname.txt girlname.txt guy.gif girl.gif usnames.txt; do cmp -s "$s/resources/$f" "$p/lib/lullara/$f" || fail "no lib/lullara/$f"; done
   for f in 16 32 48 256; do cmp -s "$s/resources/pictures/icon$f.png" "$p/share/icons/hicolor/${f}x$f/apps/lullara.png" || fail "no ${f}x$f icon"; done
   cmp -s "$s/resources/svg/lullara.svg" "$p/share/icons/hicolor/scalable/apps/lullara.svg" || fail "no scalable icon"
-  cmp -s "$s/resources/lullara.desktop" "$p/share/applications/lullara.desktop" || fail "no lullara.desktop"
   cmp -s "$s/doc/copyright" "$doc/copyright" || fail "no copyright file"
   meta=$(ls "$p"/share/metainfo/*.metainfo.xml | head -n 1)
   cmp -s "$s/resources/lullara.metainfo.xml" "$meta" || fail "no metainfo"
   id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$meta" | head -n 1)
   [ "${meta##*/}" = "$id.metainfo.xml" ] || fail "metainfo file ${meta##*/} is not named after its id $id"
+  # The desktop entry carries the component id too, and the metainfo launches it by that name.
+  [ "$(ls "$p/share/applications")" = "$id.desktop" ] || fail "share/applications holds \"$(ls "$p/share/applications" | tr '\n' ' ')\", not $id.desktop"
+  cmp -s "$s/resources/lullara.desktop" "$p/share/applications/$id.desktop" || fail "$id.desktop is not resources/lullara.desktop"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$meta" || fail "the metainfo does not launch $id.desktop"
 
   version=$(program_version "$p/bin/lullara")
   grep -q "<release version=\"$version\"" "$meta" || fail "the metainfo has no release $version"

@@ -17,6 +17,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = lullara ] || fail "package name is \"$(field Package)\""
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture is \"$(field Architecture)\""
 [ -n "$(field Description)" ] || fail "the package has no description"
+# The home page is the one the metainfo gives.
+homepage=$(sed -n 's:.*<url type="homepage">\(.*\)</url>.*:\1:p' "$SOURCE_ROOT/resources/lullara.metainfo.xml")
+[ -n "$homepage" ] && [ "$(field Homepage)" = "$homepage" ] || fail "Homepage is \"$(field Homepage)\", not the metainfo's \"$homepage\""
 depends=" $(field Depends | tr ',' '\n' | awk '{print $1}' | tr '\n' ' ')"
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
   [[ "$depends" == *" $lib "* ]] || fail "Depends lacks $lib: $(field Depends)"
