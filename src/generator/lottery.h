@@ -34,7 +34,6 @@ public:
     // at Start).
     void setWantedText(const QString &text) { m_wantedText = text; }
     void setIntervalText(const QString &text) { m_intervalText = text; }
-    QString wantedText() const { return m_wantedText; }
 
     Gender gender() const { return m_gender; }
     void setGender(Gender gender) { m_gender = gender; }

@@ -8,15 +8,15 @@
 
 namespace lullara {
 
-NameLists::NameLists(const QString &programDir, QObject *parent)
-    : QObject(parent), m_programDir(programDir)
+NameLists::NameLists(const QString &programDir, const QString &userDir, QObject *parent)
+    : QObject(parent), m_programDir(programDir), m_userDir(userDir)
 {
     m_boys.setObjectName(QStringLiteral("boys"));
     m_girls.setObjectName(QStringLiteral("girls"));
     // A program ended while the "Name lists" window wrote the user's two
     // lists may have left one new beside one old: put that right before
     // either is read. What cannot be put right shows when reading fails.
-    settleUserNameFiles(userNameFolder());
+    settleUserNameFiles(m_userDir);
 }
 
 std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)
@@ -32,7 +32,7 @@ std::optional<NameLoadFailure> NameLists::load(NameList &list, const QString &fi
 {
     // The user's own file wins over the bundled one; a box names the file
     // that failed: the bundled one as always, the user's by its whole path.
-    const QString folder = nameFileFolder(fileName, m_programDir);
+    const QString folder = nameFileFolder(fileName, m_userDir, m_programDir);
     const QString path = nameFilePath(folder, fileName);
     auto result = readNameFile(path);
     if (auto *error = std::get_if<NameFileError>(&result))

@@ -91,7 +91,6 @@ private:
     QPointer<NameListsDialog> m_nameListsDialog;
     bool m_built = false; // every control made
     bool m_stored = false;
-    bool m_settingsRefused = false; // the store's file is left alone this session
     bool m_halted = false; // a name list could not be read
 
     ClickLabel *m_sidePicture;

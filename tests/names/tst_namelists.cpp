@@ -69,7 +69,7 @@ private slots:
              {"Anne", "Ånne", "Anne-Marie", "Zoe", "zoe", "Zoë"}}};
         for (const auto &[lines, filter, expected] : rows) {
             Folder folder(lines, lines);
-            NameLists lists(folder.path());
+            NameLists lists(folder.path(), folder.file("user"));
             QVERIFY(!lists.chooseFilter(filter));
             QCOMPARE(programsOrder(names(lists.boys())), programsOrder(expected));
             QCOMPARE(programsOrder(names(lists.girls())), programsOrder(expected));
@@ -79,7 +79,7 @@ private slots:
     void diskChangesShowAtTheNextChoice()
     {
         Folder folder;
-        NameLists lists(folder.path());
+        NameLists lists(folder.path(), folder.file("user"));
         lists.chooseFilter(QStringLiteral("K"));
         QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
         writeNameFile(folder.file(QStringLiteral("guyname.txt")), {"Kai", "Ken"});
@@ -97,7 +97,7 @@ private slots:
             QFile::remove(folder.file(broken));
             if (number == 75)
                 QVERIFY(QDir().mkdir(folder.file(broken)));
-            NameLists lists(folder.path());
+            NameLists lists(folder.path(), folder.file("user"));
             const auto failure = lists.chooseFilter(QStringLiteral("All"));
             QVERIFY(failure);
             QCOMPARE(failure->error.number, number);
@@ -108,11 +108,11 @@ private slots:
     void usersOwnFileWins()
     {
         Folder folder;
-        const QString own = userNameFolder();
+        const QString own = folder.file("user");
         QVERIFY(QDir().mkpath(own));
         const QString girls = own + QStringLiteral("/girlname.txt");
         writeNameFile(girls, {"Ada", "Una"});
-        NameLists lists(folder.path());
+        NameLists lists(folder.path(), folder.file("user"));
         QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
         QCOMPARE(names(lists.girls()), (QStringList{"Ada", "Una"}));
         QCOMPARE(lists.boys()->count(), 7); // the bundled boys' list
@@ -128,7 +128,7 @@ private slots:
         // there: reading fails, naming the file, rather than falling back.
         QVERIFY(QFile::setPermissions(own, {}));
         const auto hidden = withoutRootRights([&] {
-            const auto f = NameLists(folder.path()).chooseFilter(QStringLiteral("All"));
+            const auto f = NameLists(folder.path(), own).chooseFilter(QStringLiteral("All"));
             return f ? QStringLiteral("%1 %2 %3").arg(f->error.number).arg(f->error.description, f->shownFile).toUtf8()
                      : QByteArray("read");
         });
@@ -164,12 +164,12 @@ private slots:
     {
         QFETCH(QStringList, files);
         Folder folder;
-        const QDir own(userNameFolder());
+        const QDir own(folder.file("user"));
         QVERIFY(QDir().mkpath(own.path()));
         for (const QString &file : files)
             writeNameFile(own.filePath(file.section('=', 0, 0)), {"# " + file.section('=', 0, 0), file.section('=', 1)});
         writeNameFile(own.filePath("guyname.txt.bak"), {"kept"}); // not ours to remove
-        NameLists lists(folder.path());
+        NameLists lists(folder.path(), folder.file("user"));
         QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
         QTEST(lists.boys()->at(0) + '|' + lists.girls()->at(0), "shown");
         QCOMPARE(own.entryList(QDir::Files | QDir::Hidden), (QStringList{"girlname.txt", "guyname.txt", "guyname.txt.bak"}));
