@@ -29,7 +29,7 @@ static QList<PdfPage> pdfPages(const QString &tool, const QString &pdf)
     QList<PdfPage> pages;
     for (const auto &m : tag.globalMatch(QString::fromUtf8(run.readAllStandardOutput()))) {
         if (!m.captured(1).isEmpty()) {
-            pages.append(PdfPage{m.captured(1).toDouble()});
+            pages.append(PdfPage{m.captured(1).toDouble(), {}});
             continue;
         }
         PdfPage &page = pages.last();
@@ -116,8 +116,10 @@ private slots:
             }
         });
         user.start(20);
-        const auto result = RealDialogs().saveAs(
-            nullptr, {QStringLiteral("Save As..."), {"All Files (*.*)", "Text Document (*.txt)", "Html Document (*.htm;*.html)"}});
+        SaveAsRequest request;
+        request.title = QStringLiteral("Save As...");
+        request.filters = {"All Files (*.*)", "Text Document (*.txt)", "Html Document (*.htm;*.html)"};
+        const auto result = RealDialogs().saveAs(nullptr, request);
         QCOMPARE(dialog, QStringLiteral("Save As...|Text Document (*.txt)"));
         QVERIFY2(asked.startsWith(box), qPrintable(asked));
         QCOMPARE(result ? QDir::fromNativeSeparators(result->fileName) + QString::number(result->filterIndex) : "",
