@@ -38,27 +38,27 @@ std::string plainKey(const QString &name)
     return key;
 }
 
-// The positions of `names` in sorted order: by key, names of equal keys
-// capitals first ("Bob" before "bob"), then in file order.
+// Names the collator holds equal: capitals first ("Bob" before "bob"),
+// then in file order.
+bool beforeAmongEquals(const QStringList &names, qsizetype a, qsizetype b)
+{
+    const int byCase = QString::compare(names.at(a), names.at(b), Qt::CaseSensitive);
+    return byCase != 0 ? byCase < 0 : a < b;
+}
+
+// Sorts `positions` in `names` by the names' keys.
 template <typename Key, typename MakeKey>
-std::vector<qsizetype> sortedOrder(const QStringList &names, MakeKey makeKey)
+void sortByKey(const QStringList &names, std::vector<qsizetype> &positions, MakeKey makeKey)
 {
     std::vector<std::pair<Key, qsizetype>> keyed;
-    keyed.reserve(size_t(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i)
+    keyed.reserve(positions.size());
+    for (qsizetype i : positions)
         keyed.emplace_back(makeKey(names.at(i)), i);
     std::sort(keyed.begin(), keyed.end(), [&names](const auto &a, const auto &b) {
         const int byKey = a.first.compare(b.first);
-        if (byKey != 0)
-            return byKey < 0;
-        const int byCase = QString::compare(names.at(a.second), names.at(b.second), Qt::CaseSensitive);
-        return byCase != 0 ? byCase < 0 : a.second < b.second;
+        return byKey != 0 ? byKey < 0 : beforeAmongEquals(names, a.second, b.second);
     });
-    std::vector<qsizetype> order;
-    order.reserve(keyed.size());
-    for (const auto &k : keyed)
-        order.push_back(k.second);
-    return order;
+    std::transform(keyed.cbegin(), keyed.cend(), positions.begin(), [](const auto &k) { return k.second; });
 }
 } // namespace
 
@@ -84,17 +84,30 @@ QVariant NameList::data(const QModelIndex &index, int role) const
 void NameList::setNames(QStringList names)
 {
     beginResetModel();
-    // One key per name, so that collating runs once a name rather than once
-    // a comparison.
-    const bool plain = m_collator.locale().language() == QLocale::English
-        && std::all_of(names.cbegin(), names.cend(), isPlainName);
-    const std::vector<qsizetype> order =
-        plain ? sortedOrder<std::string>(names, plainKey)
-              : sortedOrder<QCollatorSortKey>(names, [this](const QString &name) { return m_collator.sortKey(name); });
+    // In English the plain names are sorted by their small letters, the
+    // others by the collator's keys (one collation a name, not one a
+    // comparison); each of the others then goes after the plain names the
+    // collator puts before it. Elsewhere every name goes through the collator.
+    const bool english = m_collator.locale().language() == QLocale::English;
+    std::vector<qsizetype> plain, other;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        (english && isPlainName(names.at(i)) ? plain : other).push_back(i);
+    sortByKey<std::string>(names, plain, plainKey);
+    sortByKey<QCollatorSortKey>(names, other, [this](const QString &name) { return m_collator.sortKey(name); });
+    const auto before = [&](qsizetype a, qsizetype b) {
+        const int c = m_collator.compare(names.at(a), names.at(b));
+        return c != 0 ? c < 0 : beforeAmongEquals(names, a, b);
+    };
     m_names.clear();
-    m_names.reserve(order.size());
-    for (qsizetype i : order)
-        m_names.push_back(std::move(names[i]));
+    m_names.reserve(size_t(names.size()));
+    auto from = plain.cbegin();
+    for (qsizetype o : other) {
+        for (const auto to = std::upper_bound(from, plain.cend(), o, before); from != to; ++from)
+            m_names.push_back(std::move(names[*from]));
+        m_names.push_back(std::move(names[o]));
+    }
+    for (; from != plain.cend(); ++from)
+        m_names.push_back(std::move(names[*from]));
     m_current = -1;
     endResetModel();
 }
