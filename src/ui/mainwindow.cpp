@@ -546,7 +546,7 @@ void MainWindow::bindCore()
         m_lottery.startOffered(selectedOnly);
         m_saveAllButton->setFocus();
     });
-    connect(&m_names, &NameLists::filterChanged, m_letterDisplay, &QLineEdit::setText);
+    connect(&m_names, &NameLibrary::filterChanged, m_letterDisplay, &QLineEdit::setText);
     // A choice in either name box, by a click or by a run, shows that name.
     for (NameList *list : {m_names.boys(), m_names.girls()})
         connect(list, &NameList::chosen, this, [this, list](int position) { showDrawnName(list->at(position)); });

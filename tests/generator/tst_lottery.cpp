@@ -84,7 +84,7 @@ struct Engine {
     }
 
     Folder folder;
-    NameLists names;
+    NameLibrary names;
     GeneratedRows rows;
     Lottery lottery;
     QString status = QStringLiteral("Ready");

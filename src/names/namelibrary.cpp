@@ -1,4 +1,4 @@
-#include "names/namelists.h"
+#include "names/namelibrary.h"
 
 #include <QDir>
 
@@ -8,7 +8,7 @@
 
 namespace lullara {
 
-NameLists::NameLists(const QString &programDir, const QString &userDir, QObject *parent)
+NameLibrary::NameLibrary(const QString &programDir, const QString &userDir, QObject *parent)
     : QObject(parent), m_programDir(programDir), m_userDir(userDir)
 {
     m_boys.setObjectName(QStringLiteral("boys"));
@@ -19,7 +19,7 @@ NameLists::NameLists(const QString &programDir, const QString &userDir, QObject 
     settleUserNameFiles(m_userDir);
 }
 
-std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)
+std::optional<NameLoadFailure> NameLibrary::chooseFilter(const QString &filter)
 {
     m_filter = filter;
     emit filterChanged(filter);
@@ -28,7 +28,7 @@ std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)
     return load(m_girls, kGirlsFile);
 }
 
-std::optional<NameLoadFailure> NameLists::load(NameList &list, const QString &fileName)
+std::optional<NameLoadFailure> NameLibrary::load(NameList &list, const QString &fileName)
 {
     // The user's own file wins over the bundled one; a box names the file
     // that failed: the bundled one as always, the user's by its whole path.

@@ -20,12 +20,12 @@ struct NameLoadFailure {
     QString shownFile;
 };
 
-class NameLists : public QObject {
+class NameLibrary : public QObject {
     Q_OBJECT
 public:
     // `programDir`: the folder beside the program that holds the bundled
     // files; `userDir`: the user's own folder, whose files win over them.
-    NameLists(const QString &programDir, const QString &userDir, QObject *parent = nullptr);
+    NameLibrary(const QString &programDir, const QString &userDir, QObject *parent = nullptr);
 
     NameList *boys() { return &m_boys; }
     NameList *girls() { return &m_girls; }
