@@ -10,6 +10,7 @@
 #include "shell/realservices.h"
 #include "shell/fonts.h"
 #include "shell/resources.h"
+#include "shell/settingsfile.h"
 
 #define LULLARA_STR2(x) #x
 #define LULLARA_STR(x) LULLARA_STR2(x)
@@ -74,8 +75,12 @@ int main(int argc, char *argv[])
     // Every window's icon, also of boxes shown before the main window.
     QApplication::setWindowIcon(lullara::programIcon());
 
+    // The one settings store, for everything that remembers a choice.
+    lullara::SettingsFile settings(lullara::settingsFilePath());
     lullara::RealServices real;
-    lullara::SplashWindow splash(real.services(), QCoreApplication::applicationDirPath());
+    lullara::Services services = real.services();
+    services.settings = &settings;
+    lullara::SplashWindow splash(services, QCoreApplication::applicationDirPath());
     lullara::centreOnScreen(&splash);
     splash.show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include "output/formats.h"
 #include "shell/settingsfile.h"
 
 #include <algorithm>
@@ -133,9 +134,49 @@ QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens)
     return QPoint(int(x), int(y));
 }
 
-std::unique_ptr<SettingsFile> openSettings()
+RestoredChoices StoredSettings::restore(int numCount, int intervalCount) const
 {
-    return std::make_unique<SettingsFile>();
+    const auto text = [this](const QString &key) { return m_file.value(keys::Group + QLatin1Char('/') + key).toString(); };
+    StoredText stored;
+    stored.top = text(keys::Top);
+    stored.left = text(keys::Left);
+    stored.cmbNum = text(keys::CmbNum);
+    stored.cmbInterval = text(keys::CmbInterval);
+    stored.optAll = text(keys::OptAll);
+    stored.optSel = text(keys::OptSel);
+    stored.drawEachNameOnce = text(keys::DrawEachNameOnce);
+    return interpretStored(stored, numCount, intervalCount);
+}
+
+std::optional<QString> StoredSettings::store(const WindowChoices &choices)
+{
+    m_file.beginGroup(keys::Group);
+    m_file.setValue(keys::Left, twipsText(choices.position.x()));
+    m_file.setValue(keys::Top, twipsText(choices.position.y()));
+    m_file.setValue(keys::CmbNum, QString::number(choices.numIndex));
+    m_file.setValue(keys::CmbInterval, QString::number(choices.intervalIndex));
+    m_file.setValue(keys::OptAll, onOffText(choices.letterIndex < 0));
+    if (choices.letterIndex >= 0)
+        m_file.setValue(keys::OptSel, QString::number(choices.letterIndex));
+    // The option leaves no trace in the store of a user who never turned it on.
+    if (choices.drawEachNameOnce || m_file.contains(keys::DrawEachNameOnce))
+        m_file.setValue(keys::DrawEachNameOnce, onOffText(choices.drawEachNameOnce));
+    m_file.endGroup();
+    return m_file.store();
+}
+
+int StoredSettings::saveFilter() const
+{
+    const int filter = parseSaveMethod(m_file.value(keys::Group + QLatin1Char('/') + keys::SaveMethod).toString());
+    return filter < 1 ? 2 : filter; // a stored value this program cannot have written
+}
+
+void StoredSettings::rememberSaveFilter(int filter)
+{
+    m_file.beginGroup(keys::Group);
+    m_file.setValue(keys::SaveMethod, QString::number(filter));
+    m_file.endGroup();
+    m_file.store();
 }
 
 } // namespace lullara

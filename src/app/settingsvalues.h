@@ -1,14 +1,14 @@
 #pragma once
-// The remembered settings: keys, defaults and how stored text is read back.
-// The store itself is QSettings("Lullara", "Lullara"), group "Setting",
-// through SettingsFile (shell/settingsfile.h).
+// The remembered settings: keys, defaults, how stored text is read back, and
+// the one place that reads and writes them in the store (SettingsFile,
+// shell/settingsfile.h), group "Setting".
 
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QList>
-#include <memory>
+#include <optional>
 
 namespace lullara {
 
@@ -23,6 +23,7 @@ inline const QString CmbInterval = QStringLiteral("cmbInterval");
 inline const QString OptAll = QStringLiteral("optAll");
 inline const QString OptSel = QStringLiteral("optSel");
 inline const QString DrawEachNameOnce = QStringLiteral("DrawEachNameOnce");
+inline const QString SaveMethod = QStringLiteral("SaveMethod");
 } // namespace keys
 
 constexpr int kTwipsPerPixel = 15;
@@ -63,7 +64,34 @@ int twipsToPixels(double twips);          // rounded; kept within +-16777215, 0 
 // its top-left corner is on it. No screens: unchanged.
 QPoint keepOnScreen(const QRect &window, const QList<QRect> &screens);
 
-// The settings store: organisation and application "Lullara".
-std::unique_ptr<SettingsFile> openSettings();
+// What the main window leaves behind when it closes.
+struct WindowChoices {
+    QPoint position;
+    int numIndex = 0;
+    int intervalIndex = 0;
+    int letterIndex = -1; // -1: "All"
+    bool drawEachNameOnce = false;
+};
+
+// The settings in the store: what the main window restores at start and
+// stores when it closes, and the file type the Save As dialog offers.
+class StoredSettings {
+public:
+    explicit StoredSettings(SettingsFile &file) : m_file(file) {}
+
+    RestoredChoices restore(int numCount, int intervalCount) const;
+    // Writes the window's choices; the reason when they are not stored.
+    std::optional<QString> store(const WindowChoices &choices);
+
+    // The entry the Save As dialog opens on, counted from 1: the type chosen
+    // last, else the text entry (2).
+    int saveFilter() const;
+    // Remembers the type chosen at once; not being remembered is no reason
+    // to stop a save, so a failure goes unsaid.
+    void rememberSaveFilter(int filter);
+
+private:
+    SettingsFile &m_file;
+};
 
 } // namespace lullara

@@ -50,7 +50,7 @@ int drawableNames(const NameList &list)
 }
 } // namespace
 
-Lottery::Lottery(NameLists *names, GeneratedRows *rows, Dialogs *dialogs, QObject *parent)
+Lottery::Lottery(NameLibrary *names, GeneratedRows *rows, Dialogs *dialogs, QObject *parent)
     : QObject(parent), m_names(names), m_rows(rows), m_dialogs(dialogs)
 {
     m_random = [this] { return m_lotteryRandom.next(); };

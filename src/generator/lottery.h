@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "generator/draw.h"
-#include "names/namelists.h"
+#include "names/namelibrary.h"
 
 class QWidget;
 
@@ -22,7 +22,7 @@ class GeneratedRows;
 class Lottery : public QObject {
     Q_OBJECT
 public:
-    Lottery(NameLists *names, GeneratedRows *rows, Dialogs *dialogs, QObject *parent = nullptr);
+    Lottery(NameLibrary *names, GeneratedRows *rows, Dialogs *dialogs, QObject *parent = nullptr);
 
     // The window the engine's message boxes belong to.
     void setDialogParent(QWidget *parent) { m_dialogParent = parent; }
@@ -34,7 +34,6 @@ public:
     // at Start).
     void setWantedText(const QString &text) { m_wantedText = text; }
     void setIntervalText(const QString &text) { m_intervalText = text; }
-    QString wantedText() const { return m_wantedText; }
 
     Gender gender() const { return m_gender; }
     void setGender(Gender gender) { m_gender = gender; }
@@ -102,7 +101,7 @@ private:
     void setCounterText(const QString &text);
     void showMessage(const QString &title, const QString &text, bool information);
 
-    NameLists *m_names;
+    NameLibrary *m_names;
     GeneratedRows *m_rows;
     Dialogs *m_dialogs;
     QWidget *m_dialogParent = nullptr;

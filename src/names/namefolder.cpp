@@ -12,9 +12,8 @@ QString userNameFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString nameFileFolder(const QString &fileName, const QString &programDir)
+QString nameFileFolder(const QString &fileName, const QString &userFolder, const QString &programDir)
 {
-    const QString userFolder = userNameFolder();
     if (userFolder.isEmpty())
         return programDir;
     // Any entry of that name counts, whatever it is: a link to nowhere, a file

@@ -10,7 +10,7 @@ namespace lullara {
 // The user's own folder for name files: QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).
 QString userNameFolder();
 
-// The folder `fileName` is read from: the user's folder when the file exists there (also when it is a dangling symlink or unreadable, or when the folder may not be searched: then reading it fails with its own error), else `programDir`.
-QString nameFileFolder(const QString &fileName, const QString &programDir);
+// The folder `fileName` is read from: `userFolder` when the file exists there (also when it is a dangling symlink or unreadable, or when the folder may not be searched: then reading it fails with its own error), else `programDir` (also when `userFolder` is empty).
+QString nameFileFolder(const QString &fileName, const QString &userFolder, const QString &programDir);
 
 } // namespace lullara

@@ -5,9 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QCollator>
-#include <QLocale>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 namespace lullara {
@@ -37,17 +35,7 @@ signals:
     void chosen(int position);
 
 private:
-    QCollator &collator();
-    bool collatorAgreesOnPlainNames();
-
-    QLocale m_locale;
-    // Made at the first name that needs it: opening a collator loads the
-    // locale's collation data, which lists of the letters A-Z alone (most
-    // lists) never need in English.
-    std::optional<QCollator> m_collator;
-    // Whether the collator orders names of the letters A-Z and a-z as their
-    // lower-case letters do: -1 not asked yet, else 0 or 1.
-    int m_collatorAgrees = -1;
+    QCollator m_collator;
     std::vector<QString> m_names;
     int m_current = -1;
 };

@@ -27,7 +27,7 @@
 #include <variant>
 #include <vector>
 
-#include "names/namelists.h"
+#include "names/namelibrary.h"
 
 namespace lullara {
 

@@ -10,9 +10,6 @@
 
 namespace lullara {
 
-// Where the file type last chosen in the Save As dialog is remembered.
-inline const QString kSaveMethodSetting = QStringLiteral("Setting/SaveMethod");
-
 // The stored "SaveMethod": the filter index 1..3; 2 when empty or when a
 // number in the 16-bit range is no valid index (the dialog then opens on the
 // text entry); -1 for text that is no number or lies outside the 16-bit range.

@@ -8,7 +8,6 @@
 #include "output/formats.h"
 #include "output/generatedrows.h"
 #include "shell/executelink.h"
-#include "shell/settingsfile.h"
 #include "shell/wholefile.h"
 
 namespace lullara {
@@ -50,15 +49,10 @@ void OutputCommands::save(bool selectedOnly)
         return;
     }
 
-    int filterIndex = 2;
-    filterIndex = parseSaveMethod(SettingsFile().value(kSaveMethodSetting).toString());
-    if (filterIndex < 1) // a stored value this program cannot have written
-        filterIndex = 2;
-
     SaveAsRequest request;
     request.title = QStringLiteral("Save As...");
     request.filters = saveFilters();
-    request.filterIndex = filterIndex;
+    request.filterIndex = m_recallSaveFilter ? m_recallSaveFilter() : 2;
     request.fileName = m_lastSaveFile;
     request.confirmOverwrite = true;
     request.confirmCreate = true;
@@ -67,12 +61,8 @@ void OutputCommands::save(bool selectedOnly)
         return; // cancelled: nothing written, nothing stored
 
     m_lastSaveFile = chosen->fileName;
-    {
-        // Not being remembered is no reason to stop the save.
-        SettingsFile settings;
-        settings.setValue(kSaveMethodSetting, QString::number(chosen->filterIndex));
-        settings.store();
-    }
+    if (m_rememberSaveFilter)
+        m_rememberSaveFilter(chosen->filterIndex);
     const bool html = chosen->filterIndex == kHtmlFilter;
 
     // The rows are read now: a run may have added some while the dialog was open.
@@ -113,7 +103,7 @@ void OutputCommands::showSaved(const QString &fileName, bool html)
 {
     const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
     if (html) {
-        ExecuteLink(m_services, m_dialogParent, path);
+        executeLink(m_services, m_dialogParent, this, path);
         return;
     }
     QPointer<OutputCommands> self(this);
@@ -161,7 +151,7 @@ void OutputCommands::email()
         return;
     }
     emit mailBodyWritten(body);
-    ExecuteLink(m_services, m_dialogParent, link);
+    executeLink(m_services, m_dialogParent, this, link);
 }
 
 void OutputCommands::copy(const QStringList &names)

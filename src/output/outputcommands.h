@@ -34,6 +34,15 @@ public:
         m_boysChosen = std::move(boysChosen);
     }
 
+    // Where the file type chosen in the Save As dialog is remembered: read
+    // before each dialog, given each type chosen. Without it the dialog
+    // offers the text entry and nothing is remembered.
+    void setSaveFilterMemory(std::function<int()> recall, std::function<void(int)> remember)
+    {
+        m_recallSaveFilter = std::move(recall);
+        m_rememberSaveFilter = std::move(remember);
+    }
+
     void saveAll() { save(false); }
     void saveSelected() { save(true); }
     void print();
@@ -66,6 +75,8 @@ private:
     std::function<QDateTime()> m_clock;
     QString m_pictureFolder;
     std::function<bool()> m_boysChosen;
+    std::function<int()> m_recallSaveFilter;
+    std::function<void(int)> m_rememberSaveFilter;
     QString m_lastSaveFile;
 };
 

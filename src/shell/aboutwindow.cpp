@@ -242,7 +242,7 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
             if (mouse->button() == Qt::LeftButton)
                 m_logoPressed = false;
             if (click)
-                ExecuteLink(m_services, this, kMakerWebSite);
+                executeLink(m_services, this, kMakerWebSite);
             return true;
         }
         default:

@@ -1,8 +1,8 @@
 #include "shell/executelink.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QWidget>
 
 #include <memory>
 
@@ -12,7 +12,7 @@ namespace {
 
 // The busy pointer for as long as the request is being handed over. It is
 // taken back exactly once: by the answer if that comes first, else when
-// ExecuteLink returns (the desktop may answer much later, and the program
+// executeLink returns (the desktop may answer much later, and the program
 // is not busy meanwhile).
 class BusyPointer {
 public:
@@ -34,20 +34,20 @@ private:
 
 } // namespace
 
-void ExecuteLink(const Services &services, QWidget *parent, const QString &link)
+void executeLink(const Services &services, QWidget *parent, const QObject *owner, const QString &link)
 {
     if (!services.shell)
         return;
     auto busy = std::make_shared<BusyPointer>();
-    QPointer<QWidget> owner(parent);
+    const QPointer<const QObject> alive(owner);
     Dialogs *dialogs = services.dialogs;
-    services.shell->openLink(link, [busy, owner, dialogs, link](OpenResult result) {
+    services.shell->openLink(link, [busy, parent, alive, dialogs, link](OpenResult result) {
         busy->restore();
         if (result.ok || !dialogs)
             return;
         // A long link is cut short, so the box and its button stay on screen.
         const QString shown = link.size() > 300 ? link.left(300) + QStringLiteral("...") : link;
-        dialogs->message(owner.data(), QStringLiteral("ExecuteLink"),
+        dialogs->message(alive ? parent : nullptr, QStringLiteral("ExecuteLink"),
                          QStringLiteral("error Opening Link to ") + shown
                              + QStringLiteral("\r\n\r\n") + QString::number(result.errorCode),
                          MsgButtons::Ok, MsgIcon::None);

@@ -1,6 +1,7 @@
 #pragma once
 #include "shell/services.h"
 
+class QObject;
 class QWidget;
 
 namespace lullara {
@@ -11,8 +12,16 @@ inline const QString kMakerWebSite = QStringLiteral("https://www.quorvel.example
 // Hands `link` to the desktop's "open" action. Shows the busy pointer while it
 // works and always restores the normal pointer. A failure, whenever the
 // platform reports it, shows the box titled "ExecuteLink" with
-// "error Opening Link to " + link, an empty line and the error code.
-void ExecuteLink(const Services &services, QWidget *parent, const QString &link);
+// "error Opening Link to " + link, an empty line and the error code, over
+// `parent` while `owner` lives (the parent itself, or what owns it), else
+// over no window.
+void executeLink(const Services &services, QWidget *parent, const QObject *owner, const QString &link);
+// The same from a window that owns itself (any QWidget).
+template <typename Window>
+void executeLink(const Services &services, Window *window, const QString &link)
+{
+    executeLink(services, window, window, link);
+}
 
 // The longest link, in bytes, that the desktop's "open" action can pass on.
 // On Linux xdg-open hands the link to the mail program as one argument, and

@@ -8,14 +8,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QTreeView>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -126,14 +123,8 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    // Wide enough for the name, size, type and date columns to be read; the
-    // size, type and date keep the width of their texts as the folder's
-    // details arrive, and the name takes the rest.
+    // Wide enough for the name, size, type and date columns to be read.
     dialog.resize(860, 500);
-    if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
-        for (int column = 1; column < 4; ++column)
-            files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    }
 
     QStringList filters;
     for (const QString &f : request.filters)
@@ -149,12 +140,7 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        QStringList chosen = dialog.selectedFiles();
-        // The dialog reads quotation marks in a typed name as a list of
-        // several files; the name is taken as typed instead.
-        if (const auto *typed = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            typed && typed->text().contains(QLatin1Char('"')))
-            chosen = QStringList{dialog.directory().absoluteFilePath(typed->text())};
+        const QStringList chosen = dialog.selectedFiles();
         if (chosen.isEmpty() || chosen.first().isEmpty())
             return std::nullopt;
         const QFileInfo info(chosen.first());

@@ -1,7 +1,7 @@
 #pragma once
 // The seams between Lullara and the desktop. Every message box, file dialog,
 // link, viewer, window move and printout goes through one of these
-// interfaces; the program uses the real implementations (realservices.h),
+// interfaces, and every setting through the one settings store; the program uses the real implementations (realservices.h),
 // the tests use doubles that record what they were asked.
 
 #include <QString>
@@ -95,12 +95,16 @@ public:
     virtual void halt(int exitCode) = 0;
 };
 
+class SettingsFile;
+
 struct Services {
     Dialogs *dialogs = nullptr;
     Shell *shell = nullptr;
     Printer *printer = nullptr;
     Halt *halt = nullptr;
     Clipboard *clipboard = nullptr;
+    // The user's settings, opened once at start-up (the tests: a file of their own).
+    SettingsFile *settings = nullptr;
 };
 
 } // namespace lullara

@@ -65,12 +65,10 @@ QString settingsFilePath()
 #endif
 }
 
-SettingsFile::SettingsFile() : m_path(settingsFilePath())
+SettingsFile::SettingsFile(const QString &path) : m_path(path)
 {
     if (m_path.isEmpty()) {
-        // The registry, unless the default format was changed (the tests on
-        // Windows keep a file per test program).
-        m_settings = std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope,
+        m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                  QStringLiteral("Lullara"), QStringLiteral("Lullara"));
         return;
     }
@@ -115,8 +113,10 @@ std::optional<QString> SettingsFile::store()
         return m_problem;
     if (m_changes.isEmpty())
         return std::nullopt;
+    // Each value is written once: a later store() writes only what was set since.
+    const QList<std::pair<QString, QString>> changes = std::exchange(m_changes, {});
     if (m_path.isEmpty()) {
-        for (const auto &[key, value] : std::as_const(m_changes))
+        for (const auto &[key, value] : changes)
             m_settings->setValue(key, value);
         m_settings->sync();
         if (m_settings->status() == QSettings::NoError)
@@ -152,7 +152,7 @@ std::optional<QString> SettingsFile::store()
         }
     }
 
-    for (const auto &[key, value] : std::as_const(m_changes))
+    for (const auto &[key, value] : changes)
         m_settings->setValue(key, value);
     m_settings->sync();
     const QSettings::Status status = m_settings->status();
@@ -164,7 +164,7 @@ std::optional<QString> SettingsFile::store()
         return std::nullopt; // no room to look: QSettings' word for it
     const std::unique_ptr<QSettings> stored = scratch.isValid() ? readBack(m_path, scratch) : nullptr;
     bool same = stored != nullptr;
-    for (const auto &[key, value] : std::as_const(m_changes))
+    for (const auto &[key, value] : changes)
         same = same && stored->value(key).toString() == value;
     if (same)
         return std::nullopt;

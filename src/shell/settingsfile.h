@@ -1,6 +1,5 @@
 #pragma once
-// The program's settings store, QSettings("Lullara", "Lullara"), with the
-// care a file deserves. Its file is read only when it is a regular file of a
+// The program's settings store, with the care a file deserves. Its file is read only when it is a regular file of a
 // sane size (a pipe would never answer, a device never end), and nothing is
 // written over anything else. Writing never waits long on the store's lock
 // file, and a failure is one only when the values do not read back from the
@@ -18,13 +17,15 @@ class QSettings;
 
 namespace lullara {
 
-// The file behind the settings store; empty where the store is no file.
+// The file behind the user's settings store, organisation and application
+// "Lullara"; empty where the store is no file (the registry on Windows).
 QString settingsFilePath();
 
 class SettingsFile {
 public:
-    // Reads the store, unless its file must be left alone (see problem()).
-    SettingsFile();
+    // Reads the store in the INI file `path` (the registry's "Lullara"
+    // entry when empty), unless its file must be left alone (see problem()).
+    explicit SettingsFile(const QString &path);
     ~SettingsFile();
     SettingsFile(const SettingsFile &) = delete;
     SettingsFile &operator=(const SettingsFile &) = delete;
@@ -44,7 +45,7 @@ public:
     // Kept until store().
     void setValue(const QString &key, const QString &value);
 
-    // Writes the values set since the store was read. The reason, as the
+    // Writes the values set since the store was read or last written. The reason, as the
     // user is told it, when they do not read back from the file afterwards.
     std::optional<QString> store();
 

@@ -22,6 +22,7 @@
 #include <tuple>
 
 #include "app/settingsvalues.h"
+#include "names/namefolder.h"
 #include "output/formats.h"
 #include "shell/aboutwindow.h"
 #include "shell/executelink.h"
@@ -90,7 +91,7 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_services(services), m_names(programDir, this), m_rows(this),
+      m_services(services), m_names(programDir, userNameFolder(), this), m_rows(this),
       m_lottery(&m_names, &m_rows, services.dialogs, this), m_output(&m_rows, services, this)
 {
     initResources();
@@ -110,6 +111,8 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     m_lottery.setDialogParent(this);
     m_output.setDialogParent(this);
     m_output.setPictureChoice(programDir, [this] { return m_lottery.gender() == Gender::Boys; });
+    m_output.setSaveFilterMemory([this] { return StoredSettings(*m_services.settings).saveFilter(); },
+                                 [this](int filter) { StoredSettings(*m_services.settings).rememberSaveFilter(filter); });
 
     buildControls();
     buildMenu();
@@ -401,7 +404,7 @@ void MainWindow::buildControls()
     m_webSiteButton->setIconSize(QSize(16, 16));
     m_webSiteButton->setToolTip(QStringLiteral("Author Website"));
     describe(m_webSiteButton, QStringLiteral("Author web site"), QStringLiteral("Opens the maker's web site"));
-    connect(m_webSiteButton, &QPushButton::clicked, this, [this] { ExecuteLink(m_services, this, kMakerWebSite); });
+    connect(m_webSiteButton, &QPushButton::clicked, this, [this] { executeLink(m_services, this, kMakerWebSite); });
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("pgbGenerator"));
     m_progressBar->setGeometry(338, 544, 239, 19);
@@ -543,7 +546,7 @@ void MainWindow::bindCore()
         m_lottery.startOffered(selectedOnly);
         m_saveAllButton->setFocus();
     });
-    connect(&m_names, &NameLists::filterChanged, m_letterDisplay, &QLineEdit::setText);
+    connect(&m_names, &NameLibrary::filterChanged, m_letterDisplay, &QLineEdit::setText);
     // A choice in either name box, by a click or by a run, shows that name.
     for (NameList *list : {m_names.boys(), m_names.girls()})
         connect(list, &NameList::chosen, this, [this, list](int position) { showDrawnName(list->at(position)); });
@@ -644,28 +647,16 @@ bool MainWindow::load()
     m_intervalSelector->clear();
     m_intervalSelector->addItems(lotteryIntervalEntries());
 
-    StoredText stored;
-    {
-        auto settings = openSettings();
-        settings->beginGroup(keys::Group);
-        stored.top = settings->value(keys::Top).toString();
-        stored.left = settings->value(keys::Left).toString();
-        stored.cmbNum = settings->value(keys::CmbNum).toString();
-        stored.cmbInterval = settings->value(keys::CmbInterval).toString();
-        stored.optAll = settings->value(keys::OptAll).toString();
-        stored.optSel = settings->value(keys::OptSel).toString();
-        stored.drawEachNameOnce = settings->value(keys::DrawEachNameOnce).toString();
-        m_settingsRefused = !settings->problem().isEmpty();
-        if (m_settingsRefused)
-            m_services.dialogs->message(
-                m_splash ? m_splash.data() : this, QStringLiteral("Lullara"),
-                tr("The settings are left alone:") + QStringLiteral("\r\n") + settings->fileName()
-                    + QStringLiteral("\r\n\r\n") + settings->problem() + QStringLiteral("\r\n")
-                    + tr("The default settings are used, and the choices of this session are not remembered."),
-                MsgButtons::Ok, MsgIcon::Exclamation);
-    }
+    SettingsFile &settings = *m_services.settings;
+    if (!settings.problem().isEmpty())
+        m_services.dialogs->message(
+            m_splash ? m_splash.data() : this, QStringLiteral("Lullara"),
+            tr("The settings are left alone:") + QStringLiteral("\r\n") + settings.fileName()
+                + QStringLiteral("\r\n\r\n") + settings.problem() + QStringLiteral("\r\n")
+                + tr("The default settings are used, and the choices of this session are not remembered."),
+            MsgButtons::Ok, MsgIcon::Exclamation);
     const RestoredChoices choices =
-        interpretStored(stored, m_wantedSelector->count(), m_intervalSelector->count());
+        StoredSettings(settings).restore(m_wantedSelector->count(), m_intervalSelector->count());
 
     QPoint pos(twipsToPixels(choices.leftTwips), twipsToPixels(choices.topTwips));
     QList<QRect> screens;
@@ -700,32 +691,23 @@ bool MainWindow::load()
 
 void MainWindow::storeSettings()
 {
-    if (m_stored || m_halted || m_settingsRefused)
+    if (m_stored || m_halted || !m_services.settings->problem().isEmpty())
         return;
     m_stored = true;
-    auto settings = openSettings();
-    settings->beginGroup(keys::Group);
-    const QPoint p = pos();
-    settings->setValue(keys::Left, twipsText(p.x()));
-    settings->setValue(keys::Top, twipsText(p.y()));
-    settings->setValue(keys::CmbNum, QString::number(m_wantedSelector->currentIndex()));
-    settings->setValue(keys::CmbInterval, QString::number(m_intervalSelector->currentIndex()));
-    settings->setValue(keys::OptAll, m_allOption->isChecked() ? QStringLiteral("True") : QStringLiteral("False"));
-    for (int i = 0; i < 26; ++i) {
-        if (m_letterOptions[static_cast<size_t>(i)]->isChecked()) {
-            settings->setValue(keys::OptSel, QString::number(i));
-            break;
-        }
+    WindowChoices choices;
+    choices.position = pos();
+    choices.numIndex = m_wantedSelector->currentIndex();
+    choices.intervalIndex = m_intervalSelector->currentIndex();
+    for (int i = 0; i < 26 && !m_allOption->isChecked(); ++i) {
+        if (m_letterOptions[static_cast<size_t>(i)]->isChecked())
+            choices.letterIndex = i;
     }
-    // The option leaves no trace in the store of a user who never turned it on.
-    if (m_drawOnceAction->isChecked() || settings->contains(keys::DrawEachNameOnce))
-        settings->setValue(keys::DrawEachNameOnce, onOffText(m_drawOnceAction->isChecked()));
-    settings->endGroup();
-    if (const auto failure = settings->store()) {
+    choices.drawEachNameOnce = m_drawOnceAction->isChecked();
+    if (const auto failure = StoredSettings(*m_services.settings).store(choices)) {
         // Said once, on closing: the choices of this run are lost.
         m_services.dialogs->message(
             this, QStringLiteral("Lullara"),
-            QStringLiteral("The settings could not be stored:\r\n") + settings->fileName()
+            QStringLiteral("The settings could not be stored:\r\n") + m_services.settings->fileName()
                 + QStringLiteral("\r\n\r\n") + *failure
                 + QStringLiteral("\r\nThe choices of this session are not remembered."),
             MsgButtons::Ok, MsgIcon::Exclamation);

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "generator/lottery.h"
-#include "names/namelists.h"
+#include "names/namelibrary.h"
 #include "output/generatedrows.h"
 #include "output/outputcommands.h"
 #include "shell/fonts.h"
@@ -53,7 +53,7 @@ public:
     void setSplash(QWidget *splash) { m_splash = splash; }
 
     Lottery *lottery() { return &m_lottery; }
-    NameLists *names() { return &m_names; }
+    NameLibrary *names() { return &m_names; }
     GeneratedRows *rows() { return &m_rows; }
     OutputCommands *output() { return &m_output; }
 
@@ -82,7 +82,7 @@ private:
 
     Services m_services;
     ClassicFonts m_fonts;
-    NameLists m_names;
+    NameLibrary m_names;
     GeneratedRows m_rows;
     Lottery m_lottery;
     OutputCommands m_output;
@@ -91,7 +91,6 @@ private:
     QPointer<NameListsDialog> m_nameListsDialog;
     bool m_built = false; // every control made
     bool m_stored = false;
-    bool m_settingsRefused = false; // the store's file is left alone this session
     bool m_halted = false; // a name list could not be read
 
     ClickLabel *m_sidePicture;

@@ -17,7 +17,7 @@ namespace {
 
 // A name list folder, the lists loaded for "All", and an engine over them.
 struct Engine {
-    Engine() : names(folder.path()), lottery(&names, &rows, &folder.fakes.dialogs)
+    Engine() : names(folder.path(), folder.file("user")), lottery(&names, &rows, &folder.fakes.dialogs)
     {
         names.chooseFilter(QStringLiteral("All"));
         lottery.setRandomSource([] { return 0.5f; });
@@ -84,7 +84,7 @@ struct Engine {
     }
 
     Folder folder;
-    NameLists names;
+    NameLibrary names;
     GeneratedRows rows;
     Lottery lottery;
     QString status = QStringLiteral("Ready");

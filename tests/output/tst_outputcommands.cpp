@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/settingsvalues.h"
 #include "fixture.h"
 #include "output/generatedrows.h"
 #include "output/outputcommands.h"
@@ -23,6 +24,9 @@ struct Commands {
     {
         commands.setClock([this] { return now; });
         commands.setPictureChoice(QStringLiteral("/opt/lullara"), [this] { return boys; });
+        StoredSettings settings(*folder.fakes.services().settings);
+        commands.setSaveFilterMemory([settings] { return settings.saveFilter(); },
+                                     [settings](int filter) mutable { settings.rememberSaveFilter(filter); });
         QObject::connect(&commands, &OutputCommands::statusChanged, [this](const QString &s) { statuses << s; });
     }
     void addRows(const QStringList &names, const QList<int> &ticked = {})

@@ -1,5 +1,5 @@
 // The About window as the user meets it: owned by the main window, its looks,
-// and what each click and key does; and ExecuteLink, which its logo calls,
+// and what each click and key does; and executeLink, which its logo calls,
 // against the desktop doubles: the failure box and the busy pointer.
 
 #include "fakes.h"
@@ -34,14 +34,14 @@ static void check(const QString &link, int code, bool later)
     QGuiApplication::setOverrideCursor(Qt::CrossCursor); // someone else's pointer, to stay as it was
     auto parent = std::make_unique<QWidget>();
 
-    ExecuteLink(Services{&fake.dialogs, &shell}, parent.get(), link);
+    executeLink(Services{&fake.dialogs, &shell}, parent.get(), link);
     QCOMPARE(shell.whenAsked, Qt::WaitCursor);
     QCOMPARE(pointer(), Qt::CrossCursor); // not busy while the desktop has not answered yet
     if (later) {
         parent.reset();
         shell.pending.takeFirst()(shell.linkResult);
     }
-    QGuiApplication::restoreOverrideCursor(); // exactly what ExecuteLink set was taken back:
+    QGuiApplication::restoreOverrideCursor(); // exactly what executeLink set was taken back:
     QCOMPARE(pointer(), Qt::ArrowCursor);
     QCOMPARE(shell.links, QStringList{link});
     QCOMPARE(fake.dialogs.messages.size(), code >= 0 ? 1 : 0);
@@ -148,7 +148,7 @@ private slots:
     void executeLink()
     {
         const QString mail = QStringLiteral("mailto:?Body=Choosen Names :\r\n :  Anna & Ben?\r\n&Subject=:: Lullara :");
-        // The link, the desktop's error code (-1: success) and whether it answers only after ExecuteLink
+        // The link, the desktop's error code (-1: success) and whether it answers only after executeLink
         // returned and the parent is gone.
         for (const auto &[link, code, later] : {std::tuple{mail, -1, false}, {mail, 127, false},
                                                 {kMakerWebSite, -1, true}, {QStringLiteral("C:\\names\\list.htm"), 0, true}})

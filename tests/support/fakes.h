@@ -3,11 +3,13 @@
 // answer from a script, so widget tests never block on a modal dialog.
 
 #include "shell/services.h"
+#include "shell/settingsfile.h"
 
 #include <QList>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace lullara::test {
@@ -84,14 +86,25 @@ public:
     QList<int> codes;
 };
 
-// All the doubles together, with a Services view of them.
+// The settings file of this test program, in a temporary folder of its own.
+QString testSettingsFile();
+
+// All the doubles together, with a Services view of them. The settings
+// store, testSettingsFile(), is opened at the first services(), so a test
+// may prepare the file before.
 struct FakeServices {
     FakeDialogs dialogs;
     FakeShell shell;
     FakePrinter printer;
     FakeHalt halt;
     FakeClipboard clipboard;
-    Services services() { return Services{&dialogs, &shell, &printer, &halt, &clipboard}; }
+    std::unique_ptr<SettingsFile> settings;
+    Services services()
+    {
+        if (!settings)
+            settings = std::make_unique<SettingsFile>(testSettingsFile());
+        return Services{&dialogs, &shell, &printer, &halt, &clipboard, settings.get()};
+    }
 };
 
 } // namespace lullara::test

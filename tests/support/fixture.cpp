@@ -20,28 +20,6 @@
 
 namespace lullara::test {
 
-namespace {
-// Qt's test locations for the user's folders. On Windows the program keeps
-// its settings in the registry, which every program of the user shares; the
-// tests there give it an INI file of the test program's own instead, in
-// LULLARA_TEST_HOME (set by CTest) or else in the temporary folder.
-void isolateStore()
-{
-    QStandardPaths::setTestModeEnabled(true);
-#ifdef Q_OS_WIN
-    static const bool isolated = [] {
-        QString home = qEnvironmentVariable("LULLARA_TEST_HOME");
-        if (home.isEmpty())
-            home = QDir::tempPath() + QStringLiteral("/lullara-") + QCoreApplication::applicationName();
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
-        return true;
-    }();
-    Q_UNUSED(isolated);
-#endif
-}
-} // namespace
-
 void writeNameFile(const QString &path, const QStringList &lines)
 {
     QFile f(path);
@@ -53,8 +31,9 @@ void writeNameFile(const QString &path, const QStringList &lines)
 
 Folder::Folder(const QStringList &boys, const QStringList &girls)
 {
-    isolateStore();
-    QFile::remove(settingsFile());
+    // Qt's test locations for the user's folders (the user's own name lists).
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(testSettingsFile());
     // Lists a failed test left in the user's folder would stand in for these.
     QDir(userNameFolder()).removeRecursively();
     writeNameFile(file(QStringLiteral("guyname.txt")), boys);
@@ -83,15 +62,12 @@ Folder::~Folder()
 
 QString Folder::settingsFile()
 {
-    isolateStore();
-    return QDir::toNativeSeparators(store().fileName());
+    return QDir::toNativeSeparators(testSettingsFile());
 }
 
 QSettings Folder::store()
 {
-    isolateStore();
-    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Lullara"),
-                     QStringLiteral("Lullara"));
+    return QSettings(testSettingsFile(), QSettings::IniFormat);
 }
 
 #ifdef Q_OS_LINUX

@@ -1,7 +1,6 @@
 #pragma once
-// A temporary program folder with both name files, the settings store in
-// Qt's test location (an INI file of the test program's own on Windows), and
-// the desktop replaced by test doubles.
+// A temporary program folder with both name files, the test program's own
+// settings store (emptied), and the desktop replaced by test doubles.
 
 #include <QByteArray>
 #include <QObject>

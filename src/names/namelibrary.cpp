@@ -1,4 +1,4 @@
-#include "names/namelists.h"
+#include "names/namelibrary.h"
 
 #include <QDir>
 
@@ -8,18 +8,18 @@
 
 namespace lullara {
 
-NameLists::NameLists(const QString &programDir, QObject *parent)
-    : QObject(parent), m_programDir(programDir)
+NameLibrary::NameLibrary(const QString &programDir, const QString &userDir, QObject *parent)
+    : QObject(parent), m_programDir(programDir), m_userDir(userDir)
 {
     m_boys.setObjectName(QStringLiteral("boys"));
     m_girls.setObjectName(QStringLiteral("girls"));
     // A program ended while the "Name lists" window wrote the user's two
     // lists may have left one new beside one old: put that right before
     // either is read. What cannot be put right shows when reading fails.
-    settleUserNameFiles(userNameFolder());
+    settleUserNameFiles(m_userDir);
 }
 
-std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)
+std::optional<NameLoadFailure> NameLibrary::chooseFilter(const QString &filter)
 {
     m_filter = filter;
     emit filterChanged(filter);
@@ -28,11 +28,11 @@ std::optional<NameLoadFailure> NameLists::chooseFilter(const QString &filter)
     return load(m_girls, kGirlsFile);
 }
 
-std::optional<NameLoadFailure> NameLists::load(NameList &list, const QString &fileName)
+std::optional<NameLoadFailure> NameLibrary::load(NameList &list, const QString &fileName)
 {
     // The user's own file wins over the bundled one; a box names the file
     // that failed: the bundled one as always, the user's by its whole path.
-    const QString folder = nameFileFolder(fileName, m_programDir);
+    const QString folder = nameFileFolder(fileName, m_userDir, m_programDir);
     const QString path = nameFilePath(folder, fileName);
     auto result = readNameFile(path);
     if (auto *error = std::get_if<NameFileError>(&result))

@@ -8,7 +8,7 @@
 
 #include "fixture.h"
 #include "names/namefolder.h"
-#include "names/namelists.h"
+#include "names/namelibrary.h"
 
 using namespace lullara;
 using namespace lullara::test;
@@ -47,7 +47,7 @@ QStringList programsOrder(QStringList list)
 }
 } // namespace
 
-class TestNameLists : public QObject {
+class TestNameLibrary : public QObject {
     Q_OBJECT
 private slots:
     void filter()
@@ -69,7 +69,7 @@ private slots:
              {"Anne", "Ånne", "Anne-Marie", "Zoe", "zoe", "Zoë"}}};
         for (const auto &[lines, filter, expected] : rows) {
             Folder folder(lines, lines);
-            NameLists lists(folder.path());
+            NameLibrary lists(folder.path(), folder.file("user"));
             QVERIFY(!lists.chooseFilter(filter));
             QCOMPARE(programsOrder(names(lists.boys())), programsOrder(expected));
             QCOMPARE(programsOrder(names(lists.girls())), programsOrder(expected));
@@ -79,7 +79,7 @@ private slots:
     void diskChangesShowAtTheNextChoice()
     {
         Folder folder;
-        NameLists lists(folder.path());
+        NameLibrary lists(folder.path(), folder.file("user"));
         lists.chooseFilter(QStringLiteral("K"));
         QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
         writeNameFile(folder.file(QStringLiteral("guyname.txt")), {"Kai", "Ken"});
@@ -97,7 +97,7 @@ private slots:
             QFile::remove(folder.file(broken));
             if (number == 75)
                 QVERIFY(QDir().mkdir(folder.file(broken)));
-            NameLists lists(folder.path());
+            NameLibrary lists(folder.path(), folder.file("user"));
             const auto failure = lists.chooseFilter(QStringLiteral("All"));
             QVERIFY(failure);
             QCOMPARE(failure->error.number, number);
@@ -108,11 +108,11 @@ private slots:
     void usersOwnFileWins()
     {
         Folder folder;
-        const QString own = userNameFolder();
+        const QString own = folder.file("user");
         QVERIFY(QDir().mkpath(own));
         const QString girls = own + QStringLiteral("/girlname.txt");
         writeNameFile(girls, {"Ada", "Una"});
-        NameLists lists(folder.path());
+        NameLibrary lists(folder.path(), folder.file("user"));
         QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
         QCOMPARE(names(lists.girls()), (QStringList{"Ada", "Una"}));
         QCOMPARE(lists.boys()->count(), 7); // the bundled boys' list
@@ -131,7 +131,7 @@ private slots:
 #endif
         QVERIFY(QFile::setPermissions(own, {}));
         const auto hidden = withoutRootRights([&] {
-            const auto f = NameLists(folder.path()).chooseFilter(QStringLiteral("All"));
+            const auto f = NameLibrary(folder.path(), own).chooseFilter(QStringLiteral("All"));
             return f ? QStringLiteral("%1 %2 %3").arg(f->error.number).arg(f->error.description, f->shownFile).toUtf8()
                      : QByteArray("read");
         });
@@ -167,12 +167,12 @@ private slots:
     {
         QFETCH(QStringList, files);
         Folder folder;
-        const QDir own(userNameFolder());
+        const QDir own(folder.file("user"));
         QVERIFY(QDir().mkpath(own.path()));
         for (const QString &file : files)
             writeNameFile(own.filePath(file.section('=', 0, 0)), {"# " + file.section('=', 0, 0), file.section('=', 1)});
         writeNameFile(own.filePath("guyname.txt.bak"), {"kept"}); // not ours to remove
-        NameLists lists(folder.path());
+        NameLibrary lists(folder.path(), folder.file("user"));
         QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
         QTEST(lists.boys()->at(0) + '|' + lists.girls()->at(0), "shown");
         QCOMPARE(own.entryList(QDir::Files | QDir::Hidden), (QStringList{"girlname.txt", "guyname.txt", "guyname.txt.bak"}));
@@ -180,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNameLists)
-#include "tst_namelists.moc"
+QTEST_GUILESS_MAIN(TestNameLibrary)
+#include "tst_namelibrary.moc"

@@ -20,11 +20,12 @@ struct NameLoadFailure {
     QString shownFile;
 };
 
-class NameLists : public QObject {
+class NameLibrary : public QObject {
     Q_OBJECT
 public:
-    // `programDir`: the folder beside the program that holds the bundled files.
-    explicit NameLists(const QString &programDir, QObject *parent = nullptr);
+    // `programDir`: the folder beside the program that holds the bundled
+    // files; `userDir`: the user's own folder, whose files win over them.
+    NameLibrary(const QString &programDir, const QString &userDir, QObject *parent = nullptr);
 
     NameList *boys() { return &m_boys; }
     NameList *girls() { return &m_girls; }
@@ -51,6 +52,7 @@ private:
     std::optional<NameLoadFailure> load(NameList &list, const QString &fileName);
 
     QString m_programDir;
+    QString m_userDir;
     QString m_filter = QStringLiteral("All");
     NameList m_boys;
     NameList m_girls;
