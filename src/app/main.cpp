@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <cstdio>
-#include <cstring>
 
+#include "app/commandline.h"
 #include "app/qttranslations.h"
 #include "app/splashwindow.h"
 #include "shell/realservices.h"
@@ -21,14 +21,16 @@ const char kHelp[] =
     "Usage: lullara [--help | --version]\n"
     "Let the computer choose a name for your baby.\n"
     "\n"
-    "Without an option, opens the Lullara window; other arguments are ignored.\n"
+    "Without an option, opens the Lullara window. Qt's own options (-platform,\n"
+    "-style, ...) are passed to Qt; any other option is refused.\n"
     "\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n"
     "\n"
     "The name lists guyname.txt and girlname.txt are read from\n"
-    "~/.local/share/Lullara/Lullara/ when they are there, else from the\n"
-    "program's own folder. See lullara(1).\n"
+    "~/.local/share/Lullara/ when they are there, then from\n"
+    "~/.local/share/Lullara/Lullara/ (where earlier versions kept them), else\n"
+    "from the program's own folder. See lullara(1).\n"
     "\n"
     "Report bugs to: lullara@quorvel.example.org\n"
     "Lullara home page: <https://www.quorvel.example.org/>\n";
@@ -51,20 +53,26 @@ int printAndExit(const char *text)
 
 int main(int argc, char *argv[])
 {
-    // --help and --version answer on the terminal without opening a display,
-    // so they are handled before the application object exists.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0)
-            return printAndExit(kHelp);
-        if (std::strcmp(argv[i], "--version") == 0)
-            return printAndExit(kVersion);
+    // The command line is answered on the terminal without opening a
+    // display, so it is read before the application object exists.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const lullara::CommandLine line = lullara::parseCommandLine(arguments);
+    if (line.action == lullara::CommandLine::Help)
+        return printAndExit(kHelp);
+    if (line.action == lullara::CommandLine::Version)
+        return printAndExit(kVersion);
+    if (line.action == lullara::CommandLine::Refuse) {
+        std::fprintf(stderr, "lullara: unknown option %s\n\n%s", line.refused.toLocal8Bit().constData(), kHelp);
+        return 2;
     }
 
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lullara"));
     QApplication::setApplicationName(QStringLiteral("Lullara"));
-    QApplication::setDesktopFileName(QStringLiteral("lullara"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.quorvel.lullara"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     lullara::ClassicFonts::installSubstitutions();
 

@@ -8,15 +8,16 @@
 
 namespace lullara {
 
-NameLibrary::NameLibrary(const QString &programDir, const QString &userDir, QObject *parent)
-    : QObject(parent), m_programDir(programDir), m_userDir(userDir)
+NameLibrary::NameLibrary(const QString &programDir, const QStringList &userDirs, QObject *parent)
+    : QObject(parent), m_programDir(programDir), m_userDirs(userDirs)
 {
     m_boys.setObjectName(QStringLiteral("boys"));
     m_girls.setObjectName(QStringLiteral("girls"));
     // A program ended while the "Name lists" window wrote the user's two
     // lists may have left one new beside one old: put that right before
     // either is read. What cannot be put right shows when reading fails.
-    settleUserNameFiles(m_userDir);
+    for (const QString &folder : m_userDirs)
+        settleUserNameFiles(folder);
 }
 
 std::optional<NameLoadFailure> NameLibrary::chooseFilter(const QString &filter)
@@ -32,7 +33,7 @@ std::optional<NameLoadFailure> NameLibrary::load(NameList &list, const QString &
 {
     // The user's own file wins over the bundled one; a box names the file
     // that failed: the bundled one as always, the user's by its whole path.
-    const QString folder = nameFileFolder(fileName, m_userDir, m_programDir);
+    const QString folder = nameFileFolder(fileName, m_userDirs, m_programDir);
     const QString path = nameFilePath(folder, fileName);
     auto result = readNameFile(path);
     if (auto *error = std::get_if<NameFileError>(&result))

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "names/namefile.h"
@@ -24,8 +25,9 @@ class NameLibrary : public QObject {
     Q_OBJECT
 public:
     // `programDir`: the folder beside the program that holds the bundled
-    // files; `userDir`: the user's own folder, whose files win over them.
-    NameLibrary(const QString &programDir, const QString &userDir, QObject *parent = nullptr);
+    // files; `userDirs`: the user's own folders, whose files win over them,
+    // the first found first.
+    NameLibrary(const QString &programDir, const QStringList &userDirs, QObject *parent = nullptr);
 
     NameList *boys() { return &m_boys; }
     NameList *girls() { return &m_girls; }
@@ -52,7 +54,7 @@ private:
     std::optional<NameLoadFailure> load(NameList &list, const QString &fileName);
 
     QString m_programDir;
-    QString m_userDir;
+    QStringList m_userDirs;
     QString m_filter = QStringLiteral("All");
     NameList m_boys;
     NameList m_girls;

@@ -91,7 +91,7 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
-      m_services(services), m_names(programDir, userNameFolder(), this), m_rows(this),
+      m_services(services), m_names(programDir, userNameFolders(), this), m_rows(this),
       m_lottery(&m_names, &m_rows, services.dialogs, this), m_output(&m_rows, services, this)
 {
     initResources();

@@ -50,7 +50,7 @@ bool isUsersOwn(const QString &path)
 
 NameListsDialog::NameListsDialog(const Services &services, const QString &programDir,
                                  std::function<void()> reloadLists, QWidget *parent)
-    : QDialog(parent), m_services(services), m_reloadLists(std::move(reloadLists)), m_userFolder(userNameFolder())
+    : QDialog(parent), m_services(services), m_reloadLists(std::move(reloadLists)), m_userFolders(userNameFolders())
 {
     setObjectName(QStringLiteral("dlgNameLists"));
     setWindowTitle(QStringLiteral("Name lists"));
@@ -164,7 +164,10 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
         m_usOption->setToolTip(Qt::convertFromPlainText(QStringLiteral("The US name data cannot be used: ")
                                                             + std::get<QString>(data)));
     }
-    (m_data && userFilesAreUsNames(m_userFolder) ? m_usOption : m_bundledOption)->setChecked(true);
+    const QString boysFolder = nameFileFolder(kBoysFile, m_userFolders, programDir);
+    const bool usInUse = boysFolder == nameFileFolder(kGirlsFile, m_userFolders, programDir)
+        && boysFolder != programDir && userFilesAreUsNames(boysFolder);
+    (m_data && usInUse ? m_usOption : m_bundledOption)->setChecked(true);
 
     // The first decade never lies after the last one.
     connect(m_fromSelector, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -249,9 +252,16 @@ void NameListsDialog::useLists()
     }
     if (!mayReplaceUsersOwnFiles(QStringLiteral("replaced")))
         return;
-    if (const auto error = writeUsNameFiles(m_userFolder, m_selection, choice())) {
+    if (const auto error = writeUsNameFiles(m_userFolders.value(0), m_selection, choice())) {
         showFileError(QStringLiteral("written"), *error);
         return;
+    }
+    // The older place of earlier versions keeps no list of its own beside them.
+    for (const QString &older : m_userFolders.mid(1)) {
+        if (const auto error = removeUserNameFiles(older)) {
+            showFileError(QStringLiteral("removed"), *error);
+            break;
+        }
     }
     m_reloadLists();
 }
@@ -260,9 +270,11 @@ void NameListsDialog::useBundledLists()
 {
     if (!mayReplaceUsersOwnFiles(QStringLiteral("removed")))
         return;
-    if (const auto error = removeUserNameFiles(m_userFolder)) {
-        showFileError(QStringLiteral("removed"), *error);
-        return;
+    for (const QString &folder : m_userFolders) {
+        if (const auto error = removeUserNameFiles(folder)) {
+            showFileError(QStringLiteral("removed"), *error);
+            return;
+        }
     }
     m_bundledOption->setChecked(true);
     m_reloadLists();
@@ -279,10 +291,12 @@ void NameListsDialog::showFileError(const QString &what, const UsFileError &erro
 bool NameListsDialog::mayReplaceUsersOwnFiles(const QString &action)
 {
     QStringList own;
-    for (const QString &name : {kBoysFile, kGirlsFile}) {
-        const QString path = nameFilePath(m_userFolder, name);
-        if (isUsersOwn(path))
-            own.append(QDir::toNativeSeparators(path));
+    for (const QString &folder : m_userFolders) {
+        for (const QString &name : {kBoysFile, kGirlsFile}) {
+            const QString path = nameFilePath(folder, name);
+            if (isUsersOwn(path))
+                own.append(QDir::toNativeSeparators(path));
+        }
     }
     if (own.isEmpty())
         return true;

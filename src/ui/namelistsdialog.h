@@ -40,7 +40,7 @@ private:
 
     Services m_services;
     std::function<void()> m_reloadLists;
-    QString m_userFolder;
+    QStringList m_userFolders;
     std::optional<UsNameData> m_data;
     UsNameSelection m_selection;
 

@@ -17,7 +17,7 @@ namespace {
 
 // A name list folder, the lists loaded for "All", and an engine over them.
 struct Engine {
-    Engine() : names(folder.path(), folder.file("user")), lottery(&names, &rows, &folder.fakes.dialogs)
+    Engine() : names(folder.path(), {folder.file("user")}), lottery(&names, &rows, &folder.fakes.dialogs)
     {
         names.chooseFilter(QStringLiteral("All"));
         lottery.setRandomSource([] { return 0.5f; });

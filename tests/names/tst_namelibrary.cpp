@@ -69,7 +69,7 @@ private slots:
              {"Anne", "Ånne", "Anne-Marie", "Zoe", "zoe", "Zoë"}}};
         for (const auto &[lines, filter, expected] : rows) {
             Folder folder(lines, lines);
-            NameLibrary lists(folder.path(), folder.file("user"));
+            NameLibrary lists(folder.path(), {folder.file("user")});
             QVERIFY(!lists.chooseFilter(filter));
             QCOMPARE(programsOrder(names(lists.boys())), programsOrder(expected));
             QCOMPARE(programsOrder(names(lists.girls())), programsOrder(expected));
@@ -79,7 +79,7 @@ private slots:
     void diskChangesShowAtTheNextChoice()
     {
         Folder folder;
-        NameLibrary lists(folder.path(), folder.file("user"));
+        NameLibrary lists(folder.path(), {folder.file("user")});
         lists.chooseFilter(QStringLiteral("K"));
         QCOMPARE(names(lists.boys()), (QStringList{"Karl", "Kevin"}));
         writeNameFile(folder.file(QStringLiteral("guyname.txt")), {"Kai", "Ken"});
@@ -97,7 +97,7 @@ private slots:
             QFile::remove(folder.file(broken));
             if (number == 75)
                 QVERIFY(QDir().mkdir(folder.file(broken)));
-            NameLibrary lists(folder.path(), folder.file("user"));
+            NameLibrary lists(folder.path(), {folder.file("user")});
             const auto failure = lists.chooseFilter(QStringLiteral("All"));
             QVERIFY(failure);
             QCOMPARE(failure->error.number, number);
@@ -112,10 +112,19 @@ private slots:
         QVERIFY(QDir().mkpath(own));
         const QString girls = own + QStringLiteral("/girlname.txt");
         writeNameFile(girls, {"Ada", "Una"});
-        NameLibrary lists(folder.path(), folder.file("user"));
+        NameLibrary lists(folder.path(), {folder.file("user")});
         QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
         QCOMPARE(names(lists.girls()), (QStringList{"Ada", "Una"}));
         QCOMPARE(lists.boys()->count(), 7); // the bundled boys' list
+        // Of the user's folders, the first that holds a list wins; the older
+        // place is read where the first has none.
+        const QString older = folder.file("older");
+        QVERIFY(QDir().mkpath(older));
+        writeNameFile(older + "/guyname.txt", {"Old"});
+        writeNameFile(older + "/girlname.txt", {"Olga"});
+        NameLibrary both(folder.path(), {own, older});
+        QVERIFY(!both.chooseFilter(QStringLiteral("All")));
+        QCOMPARE(names(both.boys()) + names(both.girls()), (QStringList{"Old", "Ada", "Una"}));
         // A user's file that cannot be read fails with its own path.
         QVERIFY(QFile::remove(girls) && QDir().mkdir(girls));
         const auto failure = lists.chooseFilter(QStringLiteral("All"));
@@ -131,7 +140,7 @@ private slots:
 #endif
         QVERIFY(QFile::setPermissions(own, {}));
         const auto hidden = withoutRootRights([&] {
-            const auto f = NameLibrary(folder.path(), own).chooseFilter(QStringLiteral("All"));
+            const auto f = NameLibrary(folder.path(), {own}).chooseFilter(QStringLiteral("All"));
             return f ? QStringLiteral("%1 %2 %3").arg(f->error.number).arg(f->error.description, f->shownFile).toUtf8()
                      : QByteArray("read");
         });
@@ -172,7 +181,7 @@ private slots:
         for (const QString &file : files)
             writeNameFile(own.filePath(file.section('=', 0, 0)), {"# " + file.section('=', 0, 0), file.section('=', 1)});
         writeNameFile(own.filePath("guyname.txt.bak"), {"kept"}); // not ours to remove
-        NameLibrary lists(folder.path(), folder.file("user"));
+        NameLibrary lists(folder.path(), {folder.file("user")});
         QVERIFY(!lists.chooseFilter(QStringLiteral("All")));
         QTEST(lists.boys()->at(0) + '|' + lists.girls()->at(0), "shown");
         QCOMPARE(own.entryList(QDir::Files | QDir::Hidden), (QStringList{"girlname.txt", "guyname.txt", "guyname.txt.bak"}));

@@ -35,7 +35,8 @@ Folder::Folder(const QStringList &boys, const QStringList &girls)
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(testSettingsFile());
     // Lists a failed test left in the user's folder would stand in for these.
-    QDir(userNameFolder()).removeRecursively();
+    for (const QString &own : userNameFolders())
+        QDir(own).removeRecursively();
     writeNameFile(file(QStringLiteral("guyname.txt")), boys);
     writeNameFile(file(QStringLiteral("girlname.txt")), girls);
 }

@@ -35,7 +35,8 @@ struct Window {
     explicit Window(const QByteArray &data, const QString &folderName = QStringLiteral("program"))
         : programDir(folder.file(folderName))
     {
-        QDir(userNameFolder()).removeRecursively();
+        for (const QString &own : userNameFolders())
+            QDir(own).removeRecursively();
         QDir().mkpath(programDir);
         if (!data.isNull()) {
             QFile file(nameFilePath(programDir, kUsNamesFile));
@@ -141,21 +142,37 @@ private slots:
         QCOMPARE(w.reloads, 0);
     }
 
-    // The user's own list is replaced or removed only on a Yes that Return
-    // does not give.
+    // The user's own list, in either of the user's folders, is replaced or
+    // removed only on a Yes that Return does not give. The lists are written
+    // in the first folder; the older place keeps none beside them.
     void ownListsAskWithNoAsDefault()
     {
-        for (const char *button : {"cmdUseLists", "cmdBundledLists"}) {
+        const std::tuple<const char *, int, MsgAnswer> rows[] = {
+            {"cmdUseLists", 0, MsgAnswer::No}, {"cmdBundledLists", 0, MsgAnswer::No},
+            {"cmdUseLists", 1, MsgAnswer::No}, {"cmdUseLists", 1, MsgAnswer::Yes}};
+        for (const auto &[button, place, answer] : rows) {
             Window w("M\tBob" + kBirths + "F\tAnna" + kBirths);
-            QVERIFY(QDir().mkpath(userNameFolder()));
-            writeNameFile(nameFilePath(userNameFolder(), kBoysFile), {"Mine"});
+            const QStringList folders = userNameFolders();
+            QCOMPARE(folders.size(), 2);
+            const QString mine = nameFilePath(folders[place], kBoysFile);
+            QVERIFY(QDir().mkpath(folders[place]));
+            writeNameFile(mine, {"Mine"});
+            w.folder.fakes.dialogs.answers.enqueue(answer);
             w.chooseUsNames();
             QTest::mouseClick(child(w.dialog.get(), button), Qt::LeftButton);
             const auto &messages = w.folder.fakes.dialogs.messages;
             QCOMPARE(messages.size(), 1);
-            QVERIFY(messages.first().text.startsWith("Your own name list will be "));
+            QCOMPARE(messages.first().text.section("\r\n", 0, 1),
+                     "Your own name list will be " + QString(button == QString("cmdUseLists") ? "replaced" : "removed")
+                         + ":\r\n" + QDir::toNativeSeparators(mine));
             QVERIFY2(messages.first().buttons == MsgButtons::YesNoDefaultNo, button);
-            QCOMPARE(readAll(nameFilePath(userNameFolder(), kBoysFile)), QByteArray("Mine\r\n")); // the fake said No
+            const QByteArray written = readAll(nameFilePath(folders[0], kBoysFile));
+            if (answer == MsgAnswer::No) {
+                QCOMPARE(readAll(mine), QByteArray("Mine\r\n"));
+            } else {
+                QVERIFY2(written.contains("Bob"), written.constData());
+                QCOMPARE(readAll(mine), QByteArray("<missing>"));
+            }
         }
     }
 
