@@ -55,7 +55,7 @@ void ExecuteLink(const Services &services, QWidget *parent, const QString &link)
     busy->restore();
 }
 
-void DragWindow(const Services &services, QWidget *window)
+void dragWindow(const Services &services, QWidget *window)
 {
     if (services.shell && window)
         services.shell->moveWindow(window);
