@@ -19,6 +19,9 @@ NameBox::NameBox(QWidget *parent) : QWidget(parent), m_field(new QLineEdit(this)
     m_view->setUniformItemSizes(true); // keeps very long lists fast
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The field's new text (ten a second during a run) repaints the box
+    // behind its rounded corners, not the frame around the box.
+    setAutoFillBackground(true);
     // One Tab stop per box: the list; the field shows what is chosen there.
     m_field->setFocusPolicy(Qt::NoFocus);
     setFocusProxy(m_view);

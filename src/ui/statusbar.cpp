@@ -27,6 +27,8 @@ StatusBar::StatusBar(Shell *shell, QWidget *parent) : QStatusBar(parent), m_shel
         label->setForegroundRole(QPalette::WindowText);
         label->setAccessibleName(QString::fromLatin1(panels[i].name));
         if (i == 0) {
+            // However long the status text, the panel keeps the width left to it.
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             label->setMinimumWidth(panels[i].width);
             addWidget(label, 1);
         } else {
@@ -108,8 +110,18 @@ void StatusBar::refreshClock()
 
 bool StatusBar::event(QEvent *event)
 {
-    if (event->type() == QEvent::KeyboardLayoutChange)
+    switch (event->type()) {
+    case QEvent::KeyboardLayoutChange:
         refresh();
+        break;
+    case QEvent::LayoutRequest:
+        // A panel's new text asks for a new layout (the layout itself still
+        // runs), which QStatusBar answers by repainting every panel; the
+        // panels keep their sizes and a new text repaints its own panel.
+        return QWidget::event(event);
+    default:
+        break;
+    }
     return QStatusBar::event(event);
 }
 
