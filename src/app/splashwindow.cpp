@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
 
 #include "shell/resources.h"
 #include "names/namefile.h"
 #include "shell/fonts.h"
+#include "shell/smallwidgets.h"
 #include "ui/classiccolours.h"
 #include "ui/mainwindow.h"
 
@@ -24,28 +24,6 @@ void centreOnScreen(QWidget *window)
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
-
-namespace {
-// The grey rule under the banner and the grey outline of the window, drawn
-// in front of the banner and the labels and letting the mouse through.
-class SplashFrame : public QWidget {
-public:
-    explicit SplashFrame(QWidget *parent) : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(0, 49, width() - 1, 49);             // rule under the banner
-        painter.drawRect(0, 0, width() - 1, height() - 1); // the window's frame
-    }
-};
-} // namespace
 
 SplashWindow::SplashWindow(const Services &services, const QString &programDir, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_services(services), m_programDir(programDir)
@@ -65,22 +43,21 @@ SplashWindow::SplashWindow(const Services &services, const QString &programDir, 
     banner->setGeometry(0, 0, 540, 50);
     banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto label = [this, &fonts](const char *name, const QString &text, int top, bool bold) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(fonts.font(QStringLiteral("MS Sans Serif"), 8.25, bold));
-        setClassicTextColour(l, Qt::black);
-        l->move(14, top);
-        l->adjustSize();
-        return l;
-    };
-    label("Label1", QStringLiteral("Loading Database..."), 63, true);
-    label("Label3", displayFileName(kBoysFile), 77, false);
-    label("Label2", displayFileName(kGirlsFile), 91, false);
-    auto *frame = new SplashFrame(this);
-    frame->setObjectName(QStringLiteral("Shape1"));
-    frame->setGeometry(rect());
-    frame->raise();
+    const struct { const char *name; QString text; bool bold; } labels[] = {
+        {"Label1", QStringLiteral("Loading Database..."), true},
+        {"Label3", displayFileName(kBoysFile), false},
+        {"Label2", displayFileName(kGirlsFile), false}};
+    int top = 63;
+    for (const auto &[name, text, bold] : labels) {
+        QLabel *label = makeLabel(this, name, text, QPoint(14, top));
+        label->setFont(fonts.font(QStringLiteral("MS Sans Serif"), 8.25, bold));
+        setClassicTextColour(label, Qt::black);
+        label->adjustSize();
+        top += 14;
+    }
+    // The grey rule under the banner and the grey outline of the window.
+    makeGreyRule(this, QRect(0, 49, width(), 1));
+    new GreyOutline(this, rect());
 
     // Closing the splash must not end the program before the main window shows.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -112,8 +89,6 @@ void SplashWindow::openMainWindow()
     main->setAttribute(Qt::WA_DeleteOnClose);
     m_main = main;
     main->setSplash(this);
-    if (m_beforeLoad)
-        m_beforeLoad(main);
     if (!main->load())
         return; // the program is ending; the main window is never shown
     // Showing the main window takes a moment of its own with very large

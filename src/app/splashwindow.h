@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
 #include "shell/services.h"
 #include "ui/mainwindow.h"
@@ -20,8 +19,6 @@ public:
 
     // The main window, once the start-up has created it.
     MainWindow *mainWindow() const { return m_main; }
-    // Lets tests prepare the main window before it loads.
-    void setBeforeLoad(std::function<void(MainWindow *)> hook) { m_beforeLoad = std::move(hook); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -36,7 +33,6 @@ private:
     QString m_programDir;
     QTimer m_timer;
     QPointer<MainWindow> m_main;
-    std::function<void(MainWindow *)> m_beforeLoad;
     bool m_started = false;
     bool m_painted = false;
     int m_waitedTicks = 0;

@@ -2,13 +2,12 @@
 
 #include "shell/resources.h"
 #include "shell/executelink.h"
+#include "shell/smallwidgets.h"
 
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,29 +17,6 @@
 namespace lullara {
 
 namespace {
-
-const QColor kGrey(128, 128, 128);
-
-// Shape1: a grey outline round the whole window, drawn over everything and
-// letting the mouse through to whatever lies below.
-class OutlineShape : public QWidget {
-public:
-    explicit OutlineShape(QWidget *parent) : QWidget(parent)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(QPen(kGrey, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
-    }
-};
 
 // The fourteen lines shown in txtDec, joined by CR LF.
 QString aboutText()
@@ -91,82 +67,70 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
     setPalette(white);
     setAutoFillBackground(true);
 
-    imgSplash = new QLabel(this);
-    imgSplash->setObjectName(QStringLiteral("imgSplash"));
-    imgSplash->setGeometry(0, 0, 540, 50); // wider than the window: cut off at its right edge
-    imgSplash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgSplash->setAccessibleName(QStringLiteral("Banner"));
-    imgSplash->setAccessibleDescription(QStringLiteral("Press and drag to move the window"));
+    m_banner = new QLabel(this);
+    m_banner->setObjectName(QStringLiteral("imgSplash"));
+    m_banner->setGeometry(0, 0, 540, 50); // wider than the window: cut off at its right edge
+    m_banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_banner->setAccessibleName(QStringLiteral("Banner"));
+    m_banner->setAccessibleDescription(QStringLiteral("Press and drag to move the window"));
 
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::NoFrame);
-    Line1->setGeometry(0, 49, 469, 1);
-    QPalette grey = Line1->palette();
-    grey.setColor(QPalette::Window, kGrey);
-    Line1->setPalette(grey);
-    Line1->setAutoFillBackground(true);
-    Line1->setAccessibleName(QStringLiteral("Rule under the banner"));
+    m_rule = makeGreyRule(this, QRect(0, 49, 469, 1));
+    m_rule->setAccessibleName(QStringLiteral("Rule under the banner"));
 
-    cmdExit = new QPushButton(QStringLiteral("x"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(350, 56, 15, 15);
-    cmdExit->setFocusPolicy(Qt::StrongFocus);
-    cmdExit->setAutoDefault(true);
-    cmdExit->setDefault(true);
-    cmdExit->setAccessibleName(QStringLiteral("Close"));
-    cmdExit->setAccessibleDescription(QStringLiteral("Close the About window"));
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    m_closeButton = new QPushButton(QStringLiteral("x"), this);
+    m_closeButton->setObjectName(QStringLiteral("cmdExit"));
+    m_closeButton->setGeometry(350, 56, 15, 15);
+    m_closeButton->setFocusPolicy(Qt::StrongFocus);
+    m_closeButton->setAutoDefault(true);
+    m_closeButton->setDefault(true);
+    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    m_closeButton->setAccessibleDescription(QStringLiteral("Close the About window"));
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    txtDec = new QPlainTextEdit(this);
-    txtDec->setObjectName(QStringLiteral("txtDec"));
-    txtDec->setGeometry(14, 63, 218, 190);
-    txtDec->setReadOnly(true);
-    txtDec->setFrameShape(QFrame::NoFrame);
-    txtDec->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtDec->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtDec->setFocusPolicy(Qt::NoFocus);
-    txtDec->setContextMenuPolicy(Qt::NoContextMenu);
-    txtDec->document()->setDocumentMargin(2);
-    QPalette text = txtDec->palette();
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("txtDec"));
+    m_text->setGeometry(14, 63, 218, 190);
+    m_text->setReadOnly(true);
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setFocusPolicy(Qt::NoFocus);
+    m_text->setContextMenuPolicy(Qt::NoContextMenu);
+    m_text->document()->setDocumentMargin(2);
+    QPalette text = m_text->palette();
     text.setColor(QPalette::Base, Qt::white);
     text.setColor(QPalette::Window, Qt::white);
-    text.setColor(QPalette::Text, kGrey);
-    txtDec->setPalette(text);
-    txtDec->setAccessibleName(QStringLiteral("About text"));
-    txtDec->setAccessibleDescription(QStringLiteral("Author, e-mail address, web site and greetings"));
+    text.setColor(QPalette::Text, kLineGrey);
+    m_text->setPalette(text);
+    m_text->setAccessibleName(QStringLiteral("About text"));
+    m_text->setAccessibleDescription(QStringLiteral("Author, e-mail address, web site and greetings"));
 
-    Label1 = new QLabel(QStringLiteral("a product by:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    QLabel *byLabel = makeLabel(this, "Label1", QStringLiteral("a product by:"), QPoint(280, 222));
     QFont terminal(QStringLiteral("Terminal"));
     terminal.setStyleHint(QFont::TypeWriter);
     terminal.setPixelSize(8); // Terminal 6 pt
     terminal.setBold(true);
-    Label1->setFont(terminal);
-    QPalette label = Label1->palette();
-    label.setColor(QPalette::WindowText, kGrey);
+    byLabel->setFont(terminal);
+    QPalette label = byLabel->palette();
+    label.setColor(QPalette::WindowText, kLineGrey);
     label.setColor(QPalette::Window, Qt::white);
-    Label1->setPalette(label);
-    Label1->move(280, 222);
-    Label1->adjustSize(); // sizes itself to its text
-    Label1->setAccessibleName(QStringLiteral("a product by:"));
+    byLabel->setPalette(label);
+    byLabel->adjustSize(); // sizes itself to its text
+    byLabel->setAccessibleName(QStringLiteral("a product by:"));
 
-    quorvelLogo = new QLabel(this);
-    quorvelLogo->setObjectName(QStringLiteral("quorvelLogo"));
-    quorvelLogo->setGeometry(280, 231, 80, 15);
-    quorvelLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    quorvelLogo->setAccessibleName(QStringLiteral("Quorvel"));
-    quorvelLogo->setAccessibleDescription(QStringLiteral("Open the Quorvel web site"));
-    quorvelLogo->setToolTip(kMakerWebSite);
-    quorvelLogo->installEventFilter(this);
+    m_logo = new ClickLabel(this);
+    m_logo->setObjectName(QStringLiteral("quorvelLogo"));
+    m_logo->setGeometry(280, 231, 80, 15);
+    m_logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_logo->setAccessibleName(QStringLiteral("Quorvel"));
+    m_logo->setAccessibleDescription(QStringLiteral("Open the Quorvel web site"));
+    m_logo->setToolTip(kMakerWebSite);
+    connect(m_logo, &ClickLabel::clicked, this, [this] { executeLink(m_services, this, kMakerWebSite); });
 
-    Shape1 = new OutlineShape(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(0, 0, 372, 267);
-    Shape1->raise();
+    new GreyOutline(this, QRect(0, 0, 372, 267));
 
     load();
-    cmdExit->setFocus();
+    m_closeButton->setFocus();
 }
 
 AboutWindow::~AboutWindow() = default;
@@ -174,10 +138,10 @@ AboutWindow::~AboutWindow() = default;
 void AboutWindow::load()
 {
     initResources();
-    quorvelLogo->setCursor(handPointer());
-    quorvelLogo->setPixmap(picture(QStringLiteral("logo.png")));
-    imgSplash->setPixmap(picture(QStringLiteral("banner.png")));
-    txtDec->setPlainText(aboutText());
+    m_logo->setCursor(handPointer());
+    m_logo->setPixmap(picture(QStringLiteral("logo.png")));
+    m_banner->setPixmap(picture(QStringLiteral("banner.png")));
+    m_text->setPlainText(aboutText());
 }
 
 void AboutWindow::bringToFront()
@@ -203,53 +167,27 @@ void AboutWindow::showEvent(QShowEvent *event)
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
     }
-    cmdExit->setFocus();
+    m_closeButton->setFocus();
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent *event)
 {
     // Presses that no control took end up here, with the position in the
-    // window: the banner drags, the bare background, the frame and the rule
-    // close, the text, the label and the logo keep the window open.
+    // window: the banner drags, the bare background and the rule close (the
+    // outline lets presses through), the text, the label and the logo keep
+    // the window open.
     QWidget *under = childAt(event->position().toPoint());
-    if (under == imgSplash) {
+    if (under == m_banner) {
         event->accept();
-        DragWindow(m_services, this);
+        dragWindow(m_services, this);
         return;
     }
-    if (under == nullptr || under == Line1 || under == Shape1) {
+    if (under == nullptr || under == m_rule) {
         event->accept();
         close();
         return;
     }
     event->accept();
-}
-
-bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == quorvelLogo) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            m_logoPressed = mouse->button() == Qt::LeftButton;
-            return true;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            const bool click = m_logoPressed && mouse->button() == Qt::LeftButton
-                && quorvelLogo->rect().contains(mouse->position().toPoint());
-            if (mouse->button() == Qt::LeftButton)
-                m_logoPressed = false;
-            if (click)
-                executeLink(m_services, this, kMakerWebSite);
-            return true;
-        }
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace lullara

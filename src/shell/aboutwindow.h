@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace lullara {
 
+class ClickLabel;
+
 class AboutWindow : public QWidget {
     Q_OBJECT
 public:
@@ -25,17 +27,7 @@ public:
     // Shows the window, or brings it back to the front when it is open.
     void bringToFront();
 
-    // The controls, by their names.
-    QLabel *imgSplash = nullptr;         // the banner; a press drags the window
-    QFrame *Line1 = nullptr;             // grey rule under the banner
-    QWidget *Shape1 = nullptr;           // grey frame round the window
-    QPushButton *cmdExit = nullptr;      // "x": closes the window
-    QPlainTextEdit *txtDec = nullptr;    // the About text
-    QLabel *Label1 = nullptr;            // "a product by:"
-    QLabel *quorvelLogo = nullptr;       // the maker's logo; a click opens the web site
-
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -44,7 +36,11 @@ private:
 
     Services m_services;
     bool m_placed = false;
-    bool m_logoPressed = false;
+    QLabel *m_banner;             // imgSplash: a press drags the window
+    QFrame *m_rule;               // Line1, under the banner
+    QPushButton *m_closeButton;   // cmdExit, "x"
+    QPlainTextEdit *m_text;       // txtDec
+    ClickLabel *m_logo;           // quorvelLogo: a click opens the web site
 };
 
 } // namespace lullara

@@ -55,7 +55,7 @@ void executeLink(const Services &services, QWidget *parent, const QObject *owner
     busy->restore();
 }
 
-void DragWindow(const Services &services, QWidget *window)
+void dragWindow(const Services &services, QWidget *window)
 {
     if (services.shell && window)
         services.shell->moveWindow(window);

@@ -35,6 +35,6 @@ constexpr qsizetype kLongestLink = 128 * 1024 - 1;
 #endif
 
 // Moves a borderless window with the mouse as its title bar would.
-void DragWindow(const Services &services, QWidget *window);
+void dragWindow(const Services &services, QWidget *window);
 
 } // namespace lullara

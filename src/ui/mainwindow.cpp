@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QComboBox>
@@ -28,9 +27,8 @@
 #include "shell/executelink.h"
 #include "shell/resources.h"
 #include "shell/settingsfile.h"
-#include "ui/captionframe.h"
+#include "shell/smallwidgets.h"
 #include "ui/classiccolours.h"
-#include "ui/clicklabel.h"
 #include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
@@ -63,15 +61,6 @@ QToolButton *makePictureButton(QWidget *parent, const char *name, const QString 
     button->setGeometry(geometry);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QPoint &at)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(at);
-    label->adjustSize();
-    return label;
 }
 
 // The drawn name and the row counter: dark grey (64, 64, 64) on the classic
@@ -126,10 +115,16 @@ void MainWindow::applyPalette()
 {
     for (QLabel *label : {m_nameLabel, m_counterLabel})
         setClassicTextColour(label, kDarkGrey);
-    // The letter display lies on the frame's border, in the window's colour.
-    QPalette pal = m_letterDisplay->parentWidget()->palette();
-    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
-    m_letterDisplay->setPalette(pal);
+    // The letter frame's caption lies on its top border, which runs through
+    // the middle of its text (border and fill as the Fusion style draws a
+    // frame); the letter display lies on the border too, in the window's colour.
+    m_letterFrame->setStyleSheet(
+        QStringLiteral("#Frame1 { border: 1px solid rgba(117, 117, 117, 50); border-radius: 2px;"
+                       " background: rgba(0, 0, 0, 3); margin: %1px 0 0 1px; }"
+                       "#Frame1::title { subcontrol-origin: margin; left: 6px; background: %2; }"
+                       "#txtLet { background: %2; }")
+            .arg(m_letterFrame->fontMetrics().height() / 2)
+            .arg(palette().color(QPalette::Button).name()));
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -144,10 +139,6 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
-    const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
-    const QFont arial11b = m_fonts.font(QStringLiteral("Arial"), 11.25, true);
-    const QFont sans8b = m_fonts.font(QStringLiteral("MS Sans Serif"), 8.25, true);
-
     // Side picture.
     m_sidePicture = new ClickLabel(this);
     m_sidePicture->setObjectName(QStringLiteral("imgLogo"));
@@ -158,6 +149,32 @@ void MainWindow::buildControls()
     describe(m_sidePicture, QStringLiteral("About Lullara"), QStringLiteral("Opens the About window"));
     connect(m_sidePicture, &ClickLabel::clicked, this, &MainWindow::showAbout);
 
+    buildGenderFrames();
+    buildCountersAndSelectors();
+    buildLetterFrame();
+    buildListFrame();
+    buildRunButtons();
+    buildOutputButtons();
+    buildStatusBar();
+
+    // Hidden helpers.
+    m_mailBody = new QPlainTextEdit(this);
+    m_mailBody->setObjectName(QStringLiteral("txtMailList"));
+    m_mailBody->setGeometry(641, 281, 29, 29);
+    m_mailBody->hide();
+
+    // Stacking: these lie in front of their neighbours.
+    for (QWidget *w : std::initializer_list<QWidget *>{m_webSiteButton, m_progressBar, m_counterBox, m_clearButton,
+                                                       m_tickAllButton, m_untickAllButton, m_addBoyButton, m_addGirlButton,
+                                                       m_boysOption, m_girlsOption, m_letterDisplay})
+        w->raise();
+    m_webSiteButton->raise();
+}
+
+void MainWindow::buildGenderFrames()
+{
+    const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
+    const QFont arial11b = m_fonts.font(QStringLiteral("Arial"), 11.25, true);
     // Boys' and girls' frames.
     m_boysFrame = new QGroupBox(this);
     m_boysFrame->setObjectName(QStringLiteral("Frame2"));
@@ -215,7 +232,10 @@ void MainWindow::buildControls()
     describe(m_addGirlButton, QStringLiteral("Add girl's name"), QStringLiteral("Adds the chosen girl's name to the generated list"));
     connect(m_addBoyButton, &QPushButton::clicked, this, [this] { m_lottery.addByHand(Gender::Boys); });
     connect(m_addGirlButton, &QPushButton::clicked, this, [this] { m_lottery.addByHand(Gender::Girls); });
+}
 
+void MainWindow::buildCountersAndSelectors()
+{
     // Counters between the frames, each one text line high; showDrawnNumber()
     // and showDrawnName() place them.
     m_numberLabel = makeLabel(this, "lblNumber", QStringLiteral("0000"), QPoint(294, 23));
@@ -254,9 +274,13 @@ void MainWindow::buildControls()
     describe(m_intervalSelector, QStringLiteral("Timer interval"), QStringLiteral("Seconds between two added names"));
     m_wantedLabel->setBuddy(m_wantedSelector);
     m_intervalLabel->setBuddy(m_intervalSelector);
+}
 
+void MainWindow::buildLetterFrame()
+{
     // First-letter frame.
-    m_letterFrame = new CaptionFrame(QStringLiteral("Only choose/show name that start with :"), this);
+    const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
+    m_letterFrame = new QGroupBox(QStringLiteral("Only choose/show name that start with :"), this);
     m_letterFrame->setObjectName(QStringLiteral("Frame1"));
     m_letterFrame->setGeometry(63, 154, 505, 57);
     for (int i = 0; i < 26; ++i) {
@@ -297,8 +321,12 @@ void MainWindow::buildControls()
     m_letterDisplay->setTextMargins(0, 0, 0, 0);
     m_letterDisplay->setBackgroundRole(QPalette::Button);
     describe(m_letterDisplay, QStringLiteral("Letter in force"));
+}
 
+void MainWindow::buildListFrame()
+{
     // Generated-list frame.
+    const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
     m_listFrame = new QGroupBox(this);
     m_listFrame->setObjectName(QStringLiteral("Fram5"));
     m_listFrame->setGeometry(63, 217, 505, 307);
@@ -337,7 +365,12 @@ void MainWindow::buildControls()
     describe(m_untickAllButton, QStringLiteral("Deselect all"), QStringLiteral("Clears every tick of the list"));
     for (QPushButton *b : {m_tickAllButton, m_untickAllButton})
         b->setIconSize(QSize(16, 16));
+}
 
+void MainWindow::buildRunButtons()
+{
+    const QFont arial11b = m_fonts.font(QStringLiteral("Arial"), 11.25, true);
+    const QFont sans8b = m_fonts.font(QStringLiteral("MS Sans Serif"), 8.25, true);
     m_startButton = makePictureButton(m_listFrame, "cmdStart", QStringLiteral("&GO!       [F6]"),
                                  QStringLiteral("hourglass.png"), QSize(32, 32), QRect(350, 21, 143, 57));
     m_startButton->setFont(arial11b);
@@ -364,7 +397,11 @@ void MainWindow::buildControls()
     connect(m_startButton, &QToolButton::clicked, &m_lottery, &Lottery::start);
     connect(m_pauseButton, &QToolButton::clicked, &m_lottery, &Lottery::setPaused);
     connect(m_stopButton, &QToolButton::clicked, &m_lottery, &Lottery::stop);
+}
 
+void MainWindow::buildOutputButtons()
+{
+    const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
     struct Cmd { QPushButton **slot; const char *name; const char *caption; int top; const char *tip; const char *what; };
     const Cmd cmds[] = {
         {&m_saveAllButton, "cmdSaveAll", "&Save All As...", 133, "Export the generated list to a file", "Saves every generated name to a file"},
@@ -393,7 +430,10 @@ void MainWindow::buildControls()
     connect(m_clearButton, &QPushButton::clicked, &m_lottery, &Lottery::clearList);
     connect(m_tickAllButton, &QPushButton::clicked, &m_output, &OutputCommands::tickAll);
     connect(m_untickAllButton, &QPushButton::clicked, &m_output, &OutputCommands::untickAll);
+}
 
+void MainWindow::buildStatusBar()
+{
     // Status bar, with the About button and the progress bar in front of it.
     m_statusBar = new StatusBar(m_services.shell, this);
     m_statusBar->setObjectName(QStringLiteral("stuMain"));
@@ -413,19 +453,6 @@ void MainWindow::buildControls()
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
     describe(m_progressBar, QStringLiteral("Run progress"));
-
-    // Hidden helpers.
-    m_mailBody = new QPlainTextEdit(this);
-    m_mailBody->setObjectName(QStringLiteral("txtMailList"));
-    m_mailBody->setGeometry(641, 281, 29, 29);
-    m_mailBody->hide();
-
-    // Stacking: these lie in front of their neighbours.
-    for (QWidget *w : std::initializer_list<QWidget *>{m_webSiteButton, m_progressBar, m_counterBox, m_clearButton,
-                                                       m_tickAllButton, m_untickAllButton, m_addBoyButton, m_addGirlButton,
-                                                       m_boysOption, m_girlsOption, m_letterDisplay})
-        w->raise();
-    m_webSiteButton->raise();
 }
 
 void MainWindow::buildMenu()

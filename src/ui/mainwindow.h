@@ -63,7 +63,15 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The controls, one group at a time.
     void buildControls();
+    void buildGenderFrames();
+    void buildCountersAndSelectors();
+    void buildLetterFrame();
+    void buildListFrame();
+    void buildRunButtons();
+    void buildOutputButtons();
+    void buildStatusBar();
     void buildMenu();
     void buildTabOrder();
     void bindCore();

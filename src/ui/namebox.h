@@ -19,8 +19,6 @@ public:
 
     void setList(NameList *list);
     NameList *list() const { return m_list; }
-    // The text field's text.
-    QString text() const;
 
     QLineEdit *field() const { return m_field; }
     QListView *view() const { return m_view; }

@@ -14,6 +14,7 @@
 
 #include "names/namefile.h"
 #include "names/namefolder.h"
+#include "shell/smallwidgets.h"
 
 namespace lullara {
 
@@ -22,13 +23,6 @@ namespace {
 constexpr int kTopChoices[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000};
 constexpr int kPreviewNames = 8;
 constexpr int kPreviewNameWidth = 160; // pixels of one name in the preview
-
-QLabel *makeLabel(const char *name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 QComboBox *makeDecadeSelector(const char *name, QWidget *parent)
 {
@@ -65,8 +59,8 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     m_toSelector = makeDecadeSelector("cmbToDecade", sourceBox);
     m_fromSelector->setCurrentIndex(m_fromSelector->findData(2010));
     m_toSelector->setCurrentIndex(m_toSelector->findData(2020));
-    QLabel *fromLabel = makeLabel("lblFromDecade", QStringLiteral("born from the &decade"), sourceBox);
-    QLabel *toLabel = makeLabel("lblToDecade", QStringLiteral("&to"), sourceBox);
+    QLabel *fromLabel = makeLabel(sourceBox, "lblFromDecade", QStringLiteral("born from the &decade"));
+    QLabel *toLabel = makeLabel(sourceBox, "lblToDecade", QStringLiteral("&to"));
     fromLabel->setBuddy(m_fromSelector);
     toLabel->setBuddy(m_toSelector);
 
@@ -76,15 +70,15 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
         m_topSelector->addItem(QString::number(n), n);
     m_topSelector->addItem(QStringLiteral("all"), 0);
     m_topSelector->setCurrentIndex(m_topSelector->findData(100));
-    QLabel *topLabel = makeLabel("lblTopNames", QStringLiteral("&keep the"), sourceBox);
+    QLabel *topLabel = makeLabel(sourceBox, "lblTopNames", QStringLiteral("&keep the"));
     topLabel->setBuddy(m_topSelector);
-    QLabel *topAfter = makeLabel("lblTopNamesAfter", QStringLiteral("most popular names of each list"), sourceBox);
+    QLabel *topAfter = makeLabel(sourceBox, "lblTopNamesAfter", QStringLiteral("most popular names of each list"));
 
-    m_boysCount = makeLabel("lblBoysCount", QString(), sourceBox);
-    m_girlsCount = makeLabel("lblGirlsCount", QString(), sourceBox);
-    m_boysPreview = makeLabel("lblBoysPreview", QString(), sourceBox);
-    m_girlsPreview = makeLabel("lblGirlsPreview", QString(), sourceBox);
-    m_skippedNote = makeLabel("lblSkippedLines", QString(), sourceBox);
+    m_boysCount = makeLabel(sourceBox, "lblBoysCount", QString());
+    m_girlsCount = makeLabel(sourceBox, "lblGirlsCount", QString());
+    m_boysPreview = makeLabel(sourceBox, "lblBoysPreview", QString());
+    m_girlsPreview = makeLabel(sourceBox, "lblGirlsPreview", QString());
+    m_skippedNote = makeLabel(sourceBox, "lblSkippedLines", QString());
     // Names and paths come from files: shown as they stand, never as markup.
     for (QLabel *label : {m_boysCount, m_girlsCount, m_boysPreview, m_girlsPreview, m_skippedNote})
         label->setTextFormat(Qt::PlainText);

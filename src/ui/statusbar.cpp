@@ -9,30 +9,35 @@
 
 namespace lullara {
 
-namespace {
-constexpr int kIndicatorWidth = 47;
-constexpr int kClockWidth = 96;
-constexpr int kMinTextWidth = 96;
-} // namespace
-
-StatusBar::StatusBar(Shell *shell, QWidget *parent) : QFrame(parent), m_shell(shell)
+StatusBar::StatusBar(Shell *shell, QWidget *parent) : QStatusBar(parent), m_shell(shell)
 {
-    const char *initial[] = {"...", "CAPS", "SCRL", "NUM", ""};
-    for (int i = 0; i < 5; ++i) {
-        auto *label = new QLabel(QString::fromLatin1(initial[i]), this);
+    setSizeGripEnabled(false);
+    // Text, accessible name and width of each panel. With the bar's own gap
+    // of 6 pixels between panels, the indicators and the clock start where
+    // their 47- and 96-pixel slots do; the first panel takes what is left.
+    const struct { const char *text, *name; int width; } panels[] = {
+        {"...", "Status", 96}, {"CAPS", "Caps Lock indicator", 41}, {"SCRL", "Scroll Lock indicator", 41},
+        {"NUM", "Num Lock indicator", 41}, {"", "Time of day", 96}};
+    for (size_t i = 0; i < m_panels.size(); ++i) {
+        auto *label = new QLabel(QString::fromLatin1(panels[i].text), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
         label->setMargin(0);
         label->setIndent(3);
         label->setForegroundRole(QPalette::WindowText);
-        m_panels[static_cast<size_t>(i)] = label;
+        label->setAccessibleName(QString::fromLatin1(panels[i].name));
+        if (i == 0) {
+            // However long the status text, the panel keeps the width left to it.
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            label->setMinimumWidth(panels[i].width);
+            addWidget(label, 1);
+        } else {
+            label->setFixedWidth(panels[i].width);
+            addPermanentWidget(label);
+        }
+        m_panels[i] = label;
     }
     m_panels[0]->setToolTip(QStringLiteral("..."));
-    m_panels[1]->setAccessibleName(QStringLiteral("Caps Lock indicator"));
-    m_panels[2]->setAccessibleName(QStringLiteral("Scroll Lock indicator"));
-    m_panels[3]->setAccessibleName(QStringLiteral("Num Lock indicator"));
-    m_panels[4]->setAccessibleName(QStringLiteral("Time of day"));
-    m_panels[0]->setAccessibleName(QStringLiteral("Status"));
 
     // One refresh a second, timed just after the clock's second changes, so
     // that a clock showing seconds never skips or repeats one. Each refresh
@@ -47,22 +52,10 @@ StatusBar::StatusBar(Shell *shell, QWidget *parent) : QFrame(parent), m_shell(sh
     refresh();
 }
 
-QString StatusBar::panelText(int position) const
-{
-    if (position < 1 || position > 5)
-        return {};
-    return panel(position)->text();
-}
-
 void StatusBar::setPanelText(int position, const QString &text)
 {
     if (position >= 1 && position <= 5)
         panel(position)->setText(text);
-}
-
-bool StatusBar::indicatorOn(int position) const
-{
-    return position >= 2 && position <= 4 && m_on[static_cast<size_t>(position - 1)].value_or(false);
 }
 
 void StatusBar::setIndicator(int position, std::optional<bool> on)
@@ -115,17 +108,21 @@ void StatusBar::refreshClock()
     m_refresh.start(1000 - time.msec() + 5);
 }
 
-void StatusBar::resizeEvent(QResizeEvent *event)
-{
-    QFrame::resizeEvent(event);
-    layoutPanels();
-}
-
 bool StatusBar::event(QEvent *event)
 {
-    if (event->type() == QEvent::KeyboardLayoutChange)
+    switch (event->type()) {
+    case QEvent::KeyboardLayoutChange:
         refresh();
-    return QFrame::event(event);
+        break;
+    case QEvent::LayoutRequest:
+        // A panel's new text asks for a new layout (the layout itself still
+        // runs), which QStatusBar answers by repainting every panel; the
+        // panels keep their sizes and a new text repaints its own panel.
+        return QWidget::event(event);
+    default:
+        break;
+    }
+    return QStatusBar::event(event);
 }
 
 bool StatusBar::eventFilter(QObject *watched, QEvent *event)
@@ -150,22 +147,7 @@ bool StatusBar::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    return QFrame::eventFilter(watched, event);
-}
-
-void StatusBar::layoutPanels()
-{
-    const int h = height();
-    const int w = width();
-    const int textWidth = std::max(kMinTextWidth, w - 3 * kIndicatorWidth - kClockWidth);
-    int x = 0;
-    m_panels[0]->setGeometry(x, 2, textWidth - 2, h - 2);
-    x += textWidth;
-    for (int i = 1; i <= 3; ++i) {
-        m_panels[static_cast<size_t>(i)]->setGeometry(x, 2, kIndicatorWidth - 2, h - 2);
-        x += kIndicatorWidth;
-    }
-    m_panels[4]->setGeometry(x, 2, kClockWidth - 2, h - 2);
+    return QStatusBar::eventFilter(watched, event);
 }
 
 } // namespace lullara

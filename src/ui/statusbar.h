@@ -1,9 +1,10 @@
 #pragma once
 // The five-panel status bar: status text, CAPS, SCRL, NUM and the time of day.
 
-#include <QFrame>
+#include <QStatusBar>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 #include "shell/services.h"
 
@@ -11,17 +12,14 @@ class QLabel;
 
 namespace lullara {
 
-class StatusBar : public QFrame {
+class StatusBar : public QStatusBar {
     Q_OBJECT
 public:
     StatusBar(Shell *shell, QWidget *parent = nullptr);
 
     // Panels by position, 1 to 5.
-    QString panelText(int position) const;
     void setPanelText(int position, const QString &text);
     QLabel *panel(int position) const { return m_panels[static_cast<size_t>(position - 1)]; }
-    // Whether an indicator panel (2..4) is shown normally (lock on) or dimmed.
-    bool indicatorOn(int position) const;
 
     // Re-reads the lock keys and the clock. The bar does so by itself once a
     // second (just after the clock's second changes), and reads the lock keys
@@ -30,14 +28,12 @@ public:
     void refresh();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refreshLockKeys();
     void refreshClock();
-    void layoutPanels();
     void setIndicator(int position, std::optional<bool> on);
     Shell *m_shell;
     std::array<QLabel *, 5> m_panels{};

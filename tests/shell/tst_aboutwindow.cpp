@@ -94,15 +94,15 @@ private slots:
                  int(Qt::Dialog | Qt::FramelessWindowHint)); // no title bar, no border
         QCOMPARE(m_about->size(), QSize(372, 268));
         QVERIFY((m_about->geometry().center() - m_owner->screen()->availableGeometry().center()).manhattanLength() <= 2);
-        QCOMPARE(m_about->txtDec->toPlainText().section(QLatin1Char('\n'), 13), QStringLiteral("Lullara 2.0")); // the 14th line
-        QCOMPARE(QApplication::focusWidget(), m_about->cmdExit); // the only Tab stop
+        QCOMPARE(m_about->findChild<QPlainTextEdit *>("txtDec")->toPlainText().section(QLatin1Char('\n'), 13), QStringLiteral("Lullara 2.0")); // the 14th line
+        QCOMPARE(QApplication::focusWidget(), m_about->findChild<QWidget *>("cmdExit")); // the only Tab stop
         // The outline, the rule past the banner, the background, and below the outline.
         const QImage shot = m_about->grab().toImage();
         for (const auto &[at, rgb] : {std::pair{QPoint(0, 150), 0x808080u}, {QPoint(360, 49), 0x808080u},
                                       {QPoint(300, 150), 0xffffffu}, {QPoint(150, 267), 0xffffffu}})
             QCOMPARE(shot.pixel(at) & 0xffffffu, rgb);
         // The About text is grey on white: no pixel of it darker than its colour.
-        const QImage text = m_about->txtDec->grab().toImage();
+        const QImage text = m_about->findChild<QWidget *>("txtDec")->grab().toImage();
         int darkest = 255;
         for (int i = 0; i < text.width() * text.height(); ++i)
             darkest = std::min(darkest, qGray(text.pixel(i % text.width(), i / text.width())));

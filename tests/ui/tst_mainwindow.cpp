@@ -230,15 +230,15 @@ void TestMainWindow::unreadableNameFileHaltsAtOnce()
     struct SplashAtShow : QObject {
         QWidget *splash = nullptr;
         std::optional<bool> visible;
-        bool eventFilter(QObject *, QEvent *e) override
+        bool eventFilter(QObject *o, QEvent *e) override
         {
-            if (e->type() == QEvent::Show && !visible)
+            if (e->type() == QEvent::Show && qobject_cast<MainWindow *>(o) && !visible)
                 visible = splash->isVisible();
             return false;
         }
     } atShow;
     atShow.splash = &shown;
-    shown.setBeforeLoad([&atShow](MainWindow *w) { w->installEventFilter(&atShow); });
+    qApp->installEventFilter(&atShow);
     shown.show();
     QTRY_VERIFY(shown.mainWindow() && shown.mainWindow()->isVisible());
     QCOMPARE(atShow.visible, std::optional<bool>(true));
