@@ -9,7 +9,7 @@ e2e_init us_names "$1" "$2"
 start_x
 start_app
 W=$(main_window)
-USER_DIR=$XDG_DATA_HOME/Lullara/Lullara
+USER_DIR=$XDG_DATA_HOME/Lullara
 
 keys "$W" Menu; sleep 0.4; xdotool key n
 D=$(wait_window '^Name lists$' 15) || fail "the Name lists window did not open"
