@@ -76,7 +76,7 @@ RestoredChoices interpretStored(const StoredText &stored, int numCount, int inte
     choices.leftTwips = positionOr100(stored.left);
     choices.numIndex = indexOr(stored.cmbNum, numCount, choices.numIndex);
     choices.intervalIndex = indexOr(stored.cmbInterval, intervalCount, choices.intervalIndex);
-    if (stored.optAll != QLatin1String("True") && !stored.optSel.isEmpty())
+    if (stored.optAll != onOffText(true) && !stored.optSel.isEmpty())
         choices.letterIndex = indexOr(stored.optSel, 26, -1);
     // Only the text written for "on" turns it on.
     choices.drawEachNameOnce = stored.drawEachNameOnce == onOffText(true);
