@@ -552,6 +552,27 @@
         <source>The choices of this session are not remembered.</source>
         <translation>Die Auswahl dieser Sitzung wird nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>All</source>
+        <comment>the letter display while every name is chosen; 29 pixels: three characters at most</comment>
+        <translation>A-Z</translation>
+    </message>
+    <message>
+        <source>Boys&apos; list</source>
+        <translation>Jungenliste</translation>
+    </message>
+    <message>
+        <source>Girls&apos; list</source>
+        <translation>Mädchenliste</translation>
+    </message>
+    <message>
+        <source>Generated list and its commands</source>
+        <translation>Erzeugte Liste und ihre Befehle</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
 </context>
 <context>
     <name>lullara::NameFile</name>

@@ -552,6 +552,27 @@
         <source>The choices of this session are not remembered.</source>
         <translation>Les choix de cette session ne seront pas retenus.</translation>
     </message>
+    <message>
+        <source>All</source>
+        <comment>the letter display while every name is chosen; 29 pixels: three characters at most</comment>
+        <translation>A-Z</translation>
+    </message>
+    <message>
+        <source>Boys&apos; list</source>
+        <translation>Liste des garçons</translation>
+    </message>
+    <message>
+        <source>Girls&apos; list</source>
+        <translation>Liste des filles</translation>
+    </message>
+    <message>
+        <source>Generated list and its commands</source>
+        <translation>Liste générée et ses commandes</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d&apos;état</translation>
+    </message>
 </context>
 <context>
     <name>lullara::NameFile</name>

@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -67,6 +68,16 @@ QToolButton *makePictureButton(QWidget *parent, const char *name, const QString 
 // light background.
 const QColor kDarkGrey(64, 64, 64);
 
+// Screen readers meet this window as a window (a frame), as they do the
+// windows of other programs, not as a plain part of one.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && widget->isWindow() && className == QLatin1String("lullara::MainWindow"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
 void describe(QWidget *w, const QString &name, const QString &description = {})
 {
     w->setAccessibleName(name);
@@ -84,6 +95,8 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
       m_lottery(&m_names, &m_rows, services.dialogs, this), m_output(&m_rows, services, this)
 {
     initResources();
+    static const bool windowRole = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(windowRole);
     setObjectName(QStringLiteral("frmRandom"));
     //: Window caption; %1 is the version, 2.0
     setWindowTitle(tr("Lullara v%1").arg(versionText()));
@@ -194,6 +207,9 @@ void MainWindow::buildGenderFrames()
     m_girlsFrame = new QGroupBox(this);
     m_girlsFrame->setObjectName(QStringLiteral("Frame3"));
     m_girlsFrame->setGeometry(399, 9, 169, 135);
+    // Frames without a caption of their own are named for screen readers.
+    describe(m_boysFrame, tr("Boys' list"));
+    describe(m_girlsFrame, tr("Girls' list"));
 
     m_boysBox = new NameBox(m_boysFrame);
     m_boysBox->setObjectName(QStringLiteral("lstBoys"));
@@ -323,7 +339,7 @@ void MainWindow::buildLetterFrame()
         connect(b, &QRadioButton::toggled, b,
                 [b](bool chosen) { b->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); });
     }
-    m_letterDisplay = new QLineEdit(allText(), m_letterFrame);
+    m_letterDisplay = new QLineEdit(allShownText(), m_letterFrame);
     m_letterDisplay->setObjectName(QStringLiteral("txtLet"));
     m_letterDisplay->setGeometry(462, 0, 29, 12);
     m_letterDisplay->setFont(m_fonts.font(QStringLiteral("Terminal"), 9));
@@ -343,6 +359,7 @@ void MainWindow::buildListFrame()
     m_listFrame = new QGroupBox(this);
     m_listFrame->setObjectName(QStringLiteral("Fram5"));
     m_listFrame->setGeometry(63, 217, 505, 307);
+    describe(m_listFrame, tr("Generated list and its commands"));
     m_generatedList = new GeneratedList(m_listFrame);
     m_generatedList->setObjectName(QStringLiteral("lstGenerator"));
     m_generatedList->setGeometry(7, 21, 333, 278);
@@ -455,6 +472,7 @@ void MainWindow::buildStatusBar()
     m_statusBar->setObjectName(QStringLiteral("stuMain"));
     m_statusBar->setGeometry(0, 540, 577, 22);
     m_statusBar->setFont(m_fonts.font(QStringLiteral("Arial"), 8.25));
+    describe(m_statusBar, tr("Status bar"));
     m_webSiteButton = makeButton(this, "cmdAbout", QString(), QRect(308, 544, 25, 17));
     m_webSiteButton->setIcon(pictureIcon(QStringLiteral("icon16.png")));
     m_webSiteButton->setIconSize(QSize(16, 16));
@@ -591,7 +609,7 @@ void MainWindow::bindCore()
         m_saveAllButton->setFocus();
     });
     connect(&m_names, &NameLibrary::filterChanged, this, [this](const QString &filter) {
-        m_letterDisplay->setText(filter == QLatin1String("All") ? allText() : filter);
+        m_letterDisplay->setText(filter == QLatin1String("All") ? allShownText() : filter);
     });
     // A choice in either name box, by a click or by a run, shows that name.
     for (NameList *list : {m_names.boys(), m_names.girls()})
@@ -645,6 +663,11 @@ void MainWindow::announce(const QString &text)
 QString MainWindow::allText()
 {
     return tr("All", "the first-letter choice of every name; 43 pixels wide, in a tiny font");
+}
+
+QString MainWindow::allShownText()
+{
+    return tr("All", "the letter display while every name is chosen; 29 pixels: three characters at most");
 }
 
 bool MainWindow::chooseLetter(const QString &filter)

@@ -80,6 +80,8 @@ private:
     bool chooseLetter(const QString &filter);
     // The caption of the "All" choice, also what the letter display shows for it.
     static QString allText();
+    // What the letter display shows for it.
+    static QString allShownText();
     // Says a text to a screen reader (see m_announcer).
     void announce(const QString &text);
     void showAbout();
