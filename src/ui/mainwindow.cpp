@@ -179,12 +179,12 @@ void MainWindow::buildControls()
 
     // Screen readers hear a run through this label: each announcement
     // becomes its accessible name, which sends one "name changed" event
-    // (Qt 6.4 has no announcement event of its own). It lies outside the
-    // client area like the mail body, so nobody sees it, but it is not
-    // hidden: readers skip events of hidden objects.
+    // (Qt 6.4 has no announcement event of its own). It has no size and
+    // lies outside the client area like the mail body, so nobody sees it,
+    // but it is not hidden: readers skip events of hidden objects.
     m_announcer = new QLabel(this);
     m_announcer->setObjectName(QStringLiteral("lblAnnounce"));
-    m_announcer->setGeometry(641, 320, 1, 1);
+    m_announcer->setGeometry(641, 320, 0, 0);
     m_announcer->setTextFormat(Qt::PlainText);
     describe(m_announcer, tr("Lottery announcements"), tr("Says each name a run adds, and when the run ends"));
 
