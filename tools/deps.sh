@@ -7,11 +7,11 @@ set -euo pipefail
 
 BUILD_PKGS=(cmake make g++ pkg-config qt6-base-dev libgl-dev libx11-dev
             fonts-liberation fonts-dejavu-core xdg-utils qt6-translations-l10n
-            libglib2.0-dev)
+            libglib2.0-dev qt6-l10n-tools qt6-tools-dev)
 TEST_PKGS=(xvfb xauth openbox xdotool xclip x11-utils imagemagick
            desktop-file-utils appstream poppler-utils cups cups-client cups-bsd
            printer-driver-cups-pdf chromium dpkg-dev file lintian man-db
-           libxdamage-dev python3)
+           libxdamage-dev python3 python3-pyatspi at-spi2-core dbus)
 
 WINDOWS_PKGS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
               dpkg-dev xz-utils zip unzip nsis wine wine64 xvfb xauth openbox

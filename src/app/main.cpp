@@ -76,9 +76,11 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     lullara::ClassicFonts::installSubstitutions();
 
-    // Qt's own dialog texts (file dialog, Yes and No) in the user's language;
-    // the program's own texts stay as they are.
+    // Qt's own dialog texts (file dialog, Yes and No) and the program's own
+    // texts in the user's language. Exported files, the printout and the
+    // e-mail body stay English: other programs and people read them.
     lullara::installQtTranslations(QLocale(), &app);
+    lullara::installProgramTranslations(QLocale(), &app);
 
     // Every window's icon, also of boxes shown before the main window.
     QApplication::setWindowIcon(lullara::programIcon());

@@ -44,7 +44,7 @@ SplashWindow::SplashWindow(const Services &services, const QString &programDir, 
     banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const struct { const char *name; QString text; bool bold; } labels[] = {
-        {"Label1", QStringLiteral("Loading Database..."), true},
+        {"Label1", tr("Loading Database..."), true},
         {"Label3", displayFileName(kBoysFile), false},
         {"Label2", displayFileName(kGirlsFile), false}};
     int top = 63;

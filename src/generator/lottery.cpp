@@ -13,7 +13,7 @@ namespace {
 // The general failure of a lottery tick whose number is no position of the
 // source list (the list was reloaded or the gender switched meanwhile).
 constexpr int kErrInvalidIndex = 381;
-const char *const kErrInvalidIndexText = "Invalid property array index";
+const char *const kErrInvalidIndexText = QT_TRANSLATE_NOOP("lullara::Lottery", "Invalid property array index");
 
 // The drawn number as the lottery tick reads it back: the integer part of
 // the text ("0000" reads as 0).
@@ -49,6 +49,26 @@ int drawableNames(const NameList &list)
     return static_cast<int>(names.size());
 }
 } // namespace
+
+QString Lottery::readyText()
+{
+    return tr("Ready", "status text");
+}
+
+QString Lottery::pauseText()
+{
+    return tr("Pause", "the pause button after a resume; 73 pixels wide");
+}
+
+QString Lottery::pausedText()
+{
+    return tr("Paused...", "status text, blinking while paused");
+}
+
+QString Lottery::addedText(int count)
+{
+    return tr("%1 Names Added, Analyzing...", "status text during a run").arg(count);
+}
 
 Lottery::Lottery(NameLibrary *names, GeneratedRows *rows, Dialogs *dialogs, QObject *parent)
     : QObject(parent), m_names(names), m_rows(rows), m_dialogs(dialogs)
@@ -88,25 +108,25 @@ void Lottery::start()
         if (n > different) {
             // Says what a draw can reach: a list of four names offers three.
             showMessage(QStringLiteral("Lullara"),
-                        (boys ? QStringLiteral("To draw each name once, the boys name list needs ")
-                              : QStringLiteral("To draw each name once, the girls name list needs "))
-                            + m_wantedText
-                            + QStringLiteral(" different names besides its first entry, which is never drawn; it has ")
-                            + QString::number(different) + QStringLiteral("."),
+                        (boys ? tr("To draw each name once, the boys name list needs %1 different names besides "
+                                   "its first entry, which is never drawn; it has %2.")
+                              : tr("To draw each name once, the girls name list needs %1 different names besides "
+                                   "its first entry, which is never drawn; it has %2."))
+                            .arg(m_wantedText, QString::number(different)),
                         true);
             return;
         }
     }
     if (n > m_names->list(m_gender)->count()) {
         showMessage(QStringLiteral("Lullara"),
-                    (boys ? QStringLiteral("The boys name list must contain at least ")
-                          : QStringLiteral("The girls name list must contain at least "))
-                        + m_wantedText + QStringLiteral(" items to continue."),
+                    (boys ? tr("The boys name list must contain at least %1 items to continue.")
+                          : tr("The girls name list must contain at least %1 items to continue."))
+                        .arg(m_wantedText),
                     true);
         return;
     }
     const double interval = selectorNumber(m_intervalText);
-    emit statusChanged(QStringLiteral("Starting..."));
+    emit statusChanged(tr("Starting..."));
     setCounterText(QStringLiteral("0"));
     m_rows->clear();
     m_progressValue = 0;
@@ -130,7 +150,7 @@ void Lottery::stop()
     m_canStart = true;
     if (m_paused) {
         m_paused = false;
-        m_pauseCaption = QStringLiteral("Pause");
+        m_pauseCaption = pauseText();
         m_flashTimer.stop();
     }
     m_canPause = false;
@@ -139,8 +159,9 @@ void Lottery::stop()
     m_progressValue = m_progressMax;
     emit runStateChanged();
     emit progressChanged();
-    emit statusChanged(QStringLiteral("Finished. ") + QString::number(m_rows->count())
-                       + QStringLiteral(" names added successfully."));
+    const QString finished = tr("Finished. %1 names added successfully.").arg(m_rows->count());
+    emit statusChanged(finished);
+    emit announcement(finished);
 }
 
 void Lottery::setPaused(bool paused)
@@ -154,34 +175,34 @@ void Lottery::setPaused(bool paused)
 
 void Lottery::applyPause()
 {
-    m_pauseCaption = QStringLiteral("Resume");
+    m_pauseCaption = tr("Resume", "the pause button while paused; 73 pixels wide");
     m_lotteryTimer.stop();
     m_numberTimer.stop();
     emit runStateChanged();
-    emit statusChanged(QStringLiteral("Paused..."));
+    emit statusChanged(pausedText());
     m_flashTimer.start();
 }
 
 void Lottery::applyResume()
 {
-    m_pauseCaption = QStringLiteral("Pause");
+    m_pauseCaption = pauseText();
     m_numberTimer.start();
     m_lotteryTimer.start();
     m_flashTimer.stop();
     emit runStateChanged();
-    emit statusChanged(QString::number(m_rows->count()) + QStringLiteral(" Names Added, Analyzing..."));
+    emit statusChanged(addedText(m_rows->count()));
 }
 
 void Lottery::flashTick()
 {
-    emit statusChanged(m_flashPhase ? QStringLiteral("Paused...") : QStringLiteral(" "));
+    emit statusChanged(m_flashPhase ? pausedText() : QStringLiteral(" "));
     m_flashPhase = !m_flashPhase;
 }
 
 void Lottery::startOffered(bool selectedOnly)
 {
     if (selectedOnly || selectorNumber(m_wantedText) >= m_names->boys()->count())
-        emit statusChanged(QStringLiteral("Ready"));
+        emit statusChanged(readyText());
     start();
 }
 
@@ -190,7 +211,7 @@ void Lottery::clearList()
     m_rows->clear();
     setNumberText(QStringLiteral("0000"));
     setCounterText(QStringLiteral("0"));
-    emit statusChanged(QStringLiteral("Ready"));
+    emit statusChanged(readyText());
 }
 
 void Lottery::addByHand(Gender from)
@@ -247,9 +268,9 @@ void Lottery::lotteryTick()
     NameList *source = m_names->list(m_gender);
     if (source->count() < 2) {
         m_inMessage = true;
-        showMessage(QStringLiteral("Error"),
-                    boys ? QStringLiteral("There are no names in the Boys name list.")
-                         : QStringLiteral("There are no names in the Girls name list."),
+        showMessage(tr("Error", "title of a message box"),
+                    boys ? tr("There are no names in the Boys name list.")
+                         : tr("There are no names in the Girls name list."),
                     false);
         m_inMessage = false;
         m_lotteryTimer.stop();
@@ -262,8 +283,8 @@ void Lottery::lotteryTick()
     const std::optional<int> k = drawnNumber(m_numberText);
     if (!k || *k >= source->count()) {
         m_inMessage = true;
-        showMessage(QStringLiteral("error ") + QString::number(kErrInvalidIndex),
-                    QString::fromLatin1(kErrInvalidIndexText), false);
+        //: Title of the box about a failed draw; %1 is the failure's number
+        showMessage(tr("error %1").arg(kErrInvalidIndex), tr(kErrInvalidIndexText), false);
         m_inMessage = false;
         stop();
         return;
@@ -275,7 +296,10 @@ void Lottery::lotteryTick()
     m_rows->append(source->at(*k), boys ? QStringLiteral("men") : QStringLiteral("women"));
     source->choose(*k);
     setCounterText(QString::number(m_rows->count()));
-    emit statusChanged(QString::number(m_rows->count()) + QStringLiteral(" Names Added, Analyzing..."));
+    emit statusChanged(addedText(m_rows->count()));
+    //: Said by a screen reader for each name a run adds: the name, the number
+    //: of names in the list, the number the run creates ("Olivia, 3 of 5")
+    emit announcement(tr("%1, %2 of %3").arg(source->at(*k)).arg(m_rows->count()).arg(m_wantedText));
 }
 
 void Lottery::setNumberText(const QString &text)

@@ -85,6 +85,8 @@ public:
     // The row count as of the last lottery tick.
     QString counterText() const { return m_counterText; }
     int lotteryInterval() const { return m_lotteryTimer.interval(); }
+    // The status text of a window at rest.
+    static QString readyText();
 
 signals:
     // Buttons, the pause toggle and the progress bar's visibility.
@@ -93,8 +95,14 @@ signals:
     void numberChanged(const QString &number);
     void counterChanged(const QString &counter);
     void statusChanged(const QString &status);
+    // What a screen reader should say: once for each name a run adds
+    // ("Olivia, 3 of 5"), and the finished text when a run ends.
+    void announcement(const QString &text);
 
 private:
+    static QString pauseText();
+    static QString pausedText();
+    static QString addedText(int count);
     void applyPause();
     void applyResume();
     void setNumberText(const QString &text);
@@ -120,7 +128,7 @@ private:
     bool m_canStart = true;
     bool m_canStop = false;
     bool m_canPause = false;
-    QString m_pauseCaption = QStringLiteral("Pa&use");
+    QString m_pauseCaption = tr("Pa&use", "the pause button before the first pause; 73 pixels wide");
     bool m_progressVisible = false;
     float m_progressValue = 0;
     float m_progressMax = 100;

@@ -102,15 +102,15 @@ NameFileError makeError(int number)
 {
     switch (number) {
     case kErrFileNotFound:
-        return {number, QStringLiteral("File not found")};
+        return {number, QCoreApplication::translate("lullara::NameFile", "File not found")};
     case kErrReadFailed:
-        return {number, QStringLiteral("Device I/O error")};
+        return {number, QCoreApplication::translate("lullara::NameFile", "Device I/O error")};
     case kErrAccessDenied:
-        return {number, QStringLiteral("Permission denied")};
+        return {number, QCoreApplication::translate("lullara::NameFile", "Permission denied")};
     case kErrIsFolder:
-        return {number, QStringLiteral("Path/File access error")};
+        return {number, QCoreApplication::translate("lullara::NameFile", "Path/File access error")};
     case kErrFolderNotFound:
-        return {number, QStringLiteral("Path not found")};
+        return {number, QCoreApplication::translate("lullara::NameFile", "Path not found")};
     case kErrTooLarge:
         return {number, QCoreApplication::translate("lullara::NameFile", "File too large")};
     }

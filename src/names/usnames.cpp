@@ -18,11 +18,6 @@ namespace lullara {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("lullara::UsNames", text);
-}
-
 // A name as it may go into a name file and come back from it unchanged: valid
 // UTF-8, 1 to kUsMaxNameLength characters, no control character or line
 // separator (a CR would split it in two), not starting with '#' (it would
@@ -130,23 +125,23 @@ std::variant<UsNameData, QString> readUsNames(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return tr("The file %1 is missing.").arg(shown);
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 is missing.").arg(shown);
     // Only a regular file is read: a pipe or a device might never end.
     if (!info.isFile())
-        return tr("The file %1 is not a regular file.").arg(shown);
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 is not a regular file.").arg(shown);
     if (info.size() > kMaxNameFileBytes)
-        return tr("The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("The file %1 cannot be read: %2").arg(shown, file.errorString());
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 cannot be read: %2").arg(shown, file.errorString());
     const QByteArray bytes = file.read(kMaxNameFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return tr("The file %1 cannot be read: %2").arg(shown, file.errorString());
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 cannot be read: %2").arg(shown, file.errorString());
     if (bytes.size() > kMaxNameFileBytes)
-        return tr("The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
     UsNameData data = parseUsNames(bytes);
     if (data.boys.empty() && data.girls.empty())
-        return tr("The file %1 holds no names.").arg(shown);
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 holds no names.").arg(shown);
     return data;
 }
 
@@ -237,10 +232,10 @@ std::optional<UsFileError> writeUsNameFiles(const QString &folder, const UsNameS
     const QString names[2] = {kBoysFile, kGirlsFile};
     for (int i = 0; i < 2; ++i) {
         if (selection.of(genders[i]).isEmpty())
-            return fileError(nameFilePath(folder, names[i]), tr("There is no name to write into it."));
+            return fileError(nameFilePath(folder, names[i]), QCoreApplication::translate("lullara::UsNames", "There is no name to write into it."));
     }
     if (!QDir().mkpath(folder))
-        return fileError(nameFilePath(folder, names[0]), tr("Its folder cannot be made."));
+        return fileError(nameFilePath(folder, names[0]), QCoreApplication::translate("lullara::UsNames", "Its folder cannot be made."));
     // Both files are first written in full beside the lists in use (each
     // whole, synced, or not at all), and only then take their places one
     // after the other. A program ended between the two steps leaves a

@@ -18,11 +18,17 @@ constexpr int kHtmlFilter = 3;
 
 QStringList saveFilters()
 {
-    return {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Document (*.txt)"),
-            QStringLiteral("Html Document (*.htm;*.html)")};
+    //: A file type of the Save As dialog: keep the patterns in brackets as they are
+    return {OutputCommands::tr("All Files (*.*)"), OutputCommands::tr("Text Document (*.txt)"),
+            OutputCommands::tr("Html Document (*.htm;*.html)")};
 }
 
 } // namespace
+
+QString OutputCommands::readyText()
+{
+    return tr("Ready", "status text");
+}
 
 OutputCommands::OutputCommands(GeneratedRows *rows, const Services &services, QObject *parent)
     : QObject(parent), m_rows(rows), m_services(services), m_clock([] { return QDateTime::currentDateTime(); }),
@@ -38,11 +44,11 @@ MsgAnswer OutputCommands::message(const QString &title, const QString &text, Msg
 void OutputCommands::save(bool selectedOnly)
 {
     if (m_rows->count() == 0) {
-        message(QStringLiteral("Error"), QStringLiteral("Come on!\r\nThere is nothing to save,"), MsgButtons::Ok,
+        message(tr("Error", "title of a message box"), tr("Come on!") + QStringLiteral("\r\n") + tr("There is nothing to save,"), MsgButtons::Ok,
                 MsgIcon::Exclamation);
         const MsgAnswer answer = message(
-            QStringLiteral("Suggestion"),
-            QStringLiteral("Would you like the program to add some Lullara to the generator in order you can save it to a text file?"),
+            tr("Suggestion", "title of a message box"),
+            tr("Would you like the program to add some Lullara to the generator in order you can save it to a text file?"),
             MsgButtons::YesNo, MsgIcon::Information);
         if (answer == MsgAnswer::Yes)
             emit runOffered(selectedOnly);
@@ -50,7 +56,7 @@ void OutputCommands::save(bool selectedOnly)
     }
 
     SaveAsRequest request;
-    request.title = QStringLiteral("Save As...");
+    request.title = tr("Save As...", "title of the file dialog");
     request.filters = saveFilters();
     request.filterIndex = m_recallSaveFilter ? m_recallSaveFilter() : 2;
     request.fileName = m_lastSaveFile;
@@ -73,7 +79,7 @@ void OutputCommands::save(bool selectedOnly)
     content.imagePath = QDir::toNativeSeparators(
         m_pictureFolder + QDir::separator() + (m_boysChosen() ? QStringLiteral("guy.gif") : QStringLiteral("girl.gif")));
 
-    emit statusChanged(QStringLiteral("Saving File..."));
+    emit statusChanged(tr("Saving File..."));
     // The old file is replaced only once the new one is complete.
     QSaveFile file(chosen->fileName);
     bool ok = file.open(QIODevice::WriteOnly);
@@ -84,16 +90,16 @@ void OutputCommands::save(bool selectedOnly)
     if (!ok) {
         const QString reason = failureReason(file);
         file.cancelWriting();
-        emit statusChanged(QStringLiteral("Ready"));
-        message(QStringLiteral("Error"),
-                QStringLiteral("The file could not be saved:\r\n") + QDir::toNativeSeparators(chosen->fileName)
+        emit statusChanged(readyText());
+        message(tr("Error", "title of a message box"),
+                tr("The file could not be saved:") + QStringLiteral("\r\n") + QDir::toNativeSeparators(chosen->fileName)
                     + QStringLiteral("\r\n\r\n") + reason,
                 MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    emit statusChanged(QStringLiteral("Ready"));
+    emit statusChanged(readyText());
 
-    const MsgAnswer view = message(kAppTitle, QStringLiteral("File saved successfully!\r\nWould you like to view the saved file?"),
+    const MsgAnswer view = message(kAppTitle, tr("File saved successfully!") + QStringLiteral("\r\n") + tr("Would you like to view the saved file?"),
                                    MsgButtons::YesNo, MsgIcon::None);
     if (view == MsgAnswer::Yes)
         showSaved(chosen->fileName, html);
@@ -109,8 +115,8 @@ void OutputCommands::showSaved(const QString &fileName, bool html)
     QPointer<OutputCommands> self(this);
     m_services.shell->openTextFile(path, [self, path](OpenResult opened) {
         if (!opened.ok && self)
-            self->message(QStringLiteral("Error"),
-                          QStringLiteral("The saved file could not be shown in a text viewer:\r\n") + path,
+            self->message(tr("Error", "title of a message box"),
+                          tr("The saved file could not be shown in a text viewer:") + QStringLiteral("\r\n") + path,
                           MsgButtons::Ok, MsgIcon::Exclamation);
     });
 }
@@ -118,15 +124,15 @@ void OutputCommands::showSaved(const QString &fileName, bool html)
 void OutputCommands::print()
 {
     if (m_rows->count() == 0) {
-        message(kAppTitle, QStringLiteral("There is nothing to be printed!"), MsgButtons::Ok, MsgIcon::Exclamation);
+        message(kAppTitle, tr("There is nothing to be printed!"), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     const QStringList lines = printoutLines(m_rows->texts(), generalDate(m_clock()));
-    emit statusChanged(QStringLiteral("Printing..."), true);
+    emit statusChanged(tr("Printing..."), true);
     if (const auto failure = m_services.printer->print(lines)) {
         message(kAppTitle,
-                QStringLiteral("Error ") + QString::number(failure->number) + QStringLiteral(":\r\n")
-                    + failure->description,
+                //: First line of the print failure box; %1 is the failure's number
+                tr("Error %1:").arg(failure->number) + QStringLiteral("\r\n") + failure->description,
                 MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }
@@ -134,7 +140,7 @@ void OutputCommands::print()
 void OutputCommands::email()
 {
     if (m_rows->count() < 1) {
-        message(kAppTitle, QStringLiteral("Send what!!!?"), MsgButtons::Ok, MsgIcon::Exclamation);
+        message(kAppTitle, tr("Send what!!!?"), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     const QString body = mailBody(m_rows->texts());
@@ -143,10 +149,11 @@ void OutputCommands::email()
     if (length > kLongestLink) {
         // Cut short, the link would lose names or be refused as a whole.
         message(kAppTitle,
-                QStringLiteral("The list is too long to hand to the mail program (%1 characters; the system "
-                               "passes at most %2).\r\nUse Copy All, then paste the names into a new mail.")
-                    .arg(length)
-                    .arg(kLongestLink),
+                tr("The list is too long to hand to the mail program (%1 characters; the system "
+                   "passes at most %2).")
+                        .arg(length)
+                        .arg(kLongestLink)
+                    + QStringLiteral("\r\n") + tr("Use Copy All, then paste the names into a new mail."),
                 MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
@@ -167,13 +174,13 @@ void OutputCommands::copyAll() { copy(m_rows->texts()); }
 void OutputCommands::tickAll()
 {
     m_rows->setAllTicked(true);
-    emit statusChanged(QStringLiteral("Ready"));
+    emit statusChanged(readyText());
 }
 
 void OutputCommands::untickAll()
 {
     m_rows->setAllTicked(false);
-    emit statusChanged(QStringLiteral("Ready"));
+    emit statusChanged(readyText());
 }
 
 } // namespace lullara

@@ -20,6 +20,8 @@ class GeneratedRows;
 class OutputCommands : public QObject {
     Q_OBJECT
 public:
+    // The status text of a window at rest.
+    static QString readyText();
     OutputCommands(GeneratedRows *rows, const Services &services, QObject *parent = nullptr);
 
     // The window the commands' boxes and dialogs belong to.

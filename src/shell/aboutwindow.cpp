@@ -22,19 +22,20 @@ namespace {
 QString aboutText()
 {
     const QStringList lines = {
-        QStringLiteral("Author: The Quorvel team"),
-        QStringLiteral("E-mail: lullara@quorvel.example.org"),
-        QStringLiteral("March 2005"),
+        AboutWindow::tr("Author: The Quorvel team"),
+        AboutWindow::tr("E-mail: %1").arg(QStringLiteral("lullara@quorvel.example.org")),
+        AboutWindow::tr("March 2005"),
         QString(),
         QStringLiteral("Quorvel 2005-2026 "),
         kMakerWebSite,
         QStringLiteral("Example Town, Exampleland"),
         QString(),
-        QStringLiteral("Please report bugs to my email.     "),
-        QStringLiteral("Let me know how you think about it!"),
-        QStringLiteral("Comments and suggestions are welcomed."),
+        //: Keep the five spaces at the end
+        AboutWindow::tr("Please report bugs to my email.     "),
+        AboutWindow::tr("Let me know how you think about it!"),
+        AboutWindow::tr("Comments and suggestions are welcomed."),
         QString(),
-        QStringLiteral("With the all best wishes! ;)"),
+        AboutWindow::tr("With the all best wishes! ;)"),
         QStringLiteral("Lullara 2.0"),
     };
     return lines.join(QStringLiteral("\r\n"));
@@ -48,11 +49,11 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
     : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint), m_services(services)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Lullara"));
+    setWindowTitle(tr("About Lullara"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(372, 268);
-    setAccessibleName(QStringLiteral("About Lullara"));
-    setAccessibleDescription(QStringLiteral("Who made Lullara and how to reach them"));
+    setAccessibleName(tr("About Lullara"));
+    setAccessibleDescription(tr("Who made Lullara and how to reach them"));
 
     QFont windowFont = font();
     windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
@@ -71,11 +72,11 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
     m_banner->setObjectName(QStringLiteral("imgSplash"));
     m_banner->setGeometry(0, 0, 540, 50); // wider than the window: cut off at its right edge
     m_banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_banner->setAccessibleName(QStringLiteral("Banner"));
-    m_banner->setAccessibleDescription(QStringLiteral("Press and drag to move the window"));
+    m_banner->setAccessibleName(tr("Banner"));
+    m_banner->setAccessibleDescription(tr("Press and drag to move the window"));
 
     m_rule = makeGreyRule(this, QRect(0, 49, 469, 1));
-    m_rule->setAccessibleName(QStringLiteral("Rule under the banner"));
+    m_rule->setAccessibleName(tr("Rule under the banner"));
 
     m_closeButton = new QPushButton(QStringLiteral("x"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdExit"));
@@ -83,8 +84,8 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
     m_closeButton->setFocusPolicy(Qt::StrongFocus);
     m_closeButton->setAutoDefault(true);
     m_closeButton->setDefault(true);
-    m_closeButton->setAccessibleName(QStringLiteral("Close"));
-    m_closeButton->setAccessibleDescription(QStringLiteral("Close the About window"));
+    m_closeButton->setAccessibleName(tr("Close"));
+    m_closeButton->setAccessibleDescription(tr("Close the About window"));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     m_text = new QPlainTextEdit(this);
@@ -102,10 +103,10 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
     text.setColor(QPalette::Window, Qt::white);
     text.setColor(QPalette::Text, kLineGrey);
     m_text->setPalette(text);
-    m_text->setAccessibleName(QStringLiteral("About text"));
-    m_text->setAccessibleDescription(QStringLiteral("Author, e-mail address, web site and greetings"));
+    m_text->setAccessibleName(tr("About text"));
+    m_text->setAccessibleDescription(tr("Author, e-mail address, web site and greetings"));
 
-    QLabel *byLabel = makeLabel(this, "Label1", QStringLiteral("a product by:"), QPoint(280, 222));
+    QLabel *byLabel = makeLabel(this, "Label1", tr("a product by:", "78 pixels wide, in a tiny font"), QPoint(280, 222));
     QFont terminal(QStringLiteral("Terminal"));
     terminal.setStyleHint(QFont::TypeWriter);
     terminal.setPixelSize(8); // Terminal 6 pt
@@ -116,14 +117,14 @@ AboutWindow::AboutWindow(const Services &services, QWidget *owner)
     label.setColor(QPalette::Window, Qt::white);
     byLabel->setPalette(label);
     byLabel->adjustSize(); // sizes itself to its text
-    byLabel->setAccessibleName(QStringLiteral("a product by:"));
+    byLabel->setAccessibleName(byLabel->text());
 
     m_logo = new ClickLabel(this);
     m_logo->setObjectName(QStringLiteral("quorvelLogo"));
     m_logo->setGeometry(280, 231, 80, 15);
     m_logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_logo->setAccessibleName(QStringLiteral("Quorvel"));
-    m_logo->setAccessibleDescription(QStringLiteral("Open the Quorvel web site"));
+    m_logo->setAccessibleDescription(tr("Open the Quorvel web site"));
     m_logo->setToolTip(kMakerWebSite);
     connect(m_logo, &ClickLabel::clicked, this, [this] { executeLink(m_services, this, kMakerWebSite); });
 

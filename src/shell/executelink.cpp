@@ -1,5 +1,6 @@
 #include "shell/executelink.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPointer>
@@ -48,7 +49,8 @@ void executeLink(const Services &services, QWidget *parent, const QObject *owner
         // A long link is cut short, so the box and its button stay on screen.
         const QString shown = link.size() > 300 ? link.left(300) + QStringLiteral("...") : link;
         dialogs->message(alive ? parent : nullptr, QStringLiteral("ExecuteLink"),
-                         QStringLiteral("error Opening Link to ") + shown
+                         //: Text of the box about a link that could not be opened; %1 is the link
+                         QCoreApplication::translate("lullara::ExecuteLink", "error Opening Link to %1").arg(shown)
                              + QStringLiteral("\r\n\r\n") + QString::number(result.errorCode),
                          MsgButtons::Ok, MsgIcon::None);
     });

@@ -1,5 +1,6 @@
 #include "shell/printing.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMarginsF>
@@ -29,7 +30,8 @@ PrinterChoice choosePrinter(const QString &defaultName, const QStringList &insta
         return {defaultName, {}};
     if (installed.size() == 1)
         return {installed.first(), {}};
-    return {{}, installed.isEmpty() ? QStringLiteral("no printer is installed") : QStringLiteral("no default printer is set")};
+    return {{}, installed.isEmpty() ? QCoreApplication::translate("lullara::QtPrinter", "no printer is installed")
+                                : QCoreApplication::translate("lullara::QtPrinter", "no default printer is set")};
 }
 
 QtPrinter::QtPrinter(QString pdfOutput) : m_pdfOutput(std::move(pdfOutput)) {}
@@ -38,7 +40,7 @@ namespace {
 
 PrintError printerError(const QString &what)
 {
-    return PrintError{QtPrinter::kPrinterErrorNumber, QStringLiteral("Printer error: ") + what};
+    return PrintError{QtPrinter::kPrinterErrorNumber, QCoreApplication::translate("lullara::QtPrinter", "Printer error: %1").arg(what)};
 }
 
 QFont printFont()
@@ -79,7 +81,7 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
         const QPrinterInfo info = QPrinterInfo::printerInfo(choice.name);
         printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         if (!printer->isValid())
-            return printerError(QStringLiteral("the printer \"%1\" is not available")
+            return printerError(QCoreApplication::translate("lullara::QtPrinter", "the printer \"%1\" is not available")
                                     .arg(info.printerName()));
     } else {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -95,7 +97,7 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
 
     QPainter painter;
     if (!painter.begin(printer.get()))
-        return printerError(QStringLiteral("the print job could not be started"));
+        return printerError(QCoreApplication::translate("lullara::QtPrinter", "the print job could not be started"));
 
     const QFont font = printFont();
     painter.setFont(font);
@@ -111,7 +113,7 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (p > 0 && !printer->newPage()) {
             painter.end();
-            return printerError(QStringLiteral("a new page could not be started"));
+            return printerError(QCoreApplication::translate("lullara::QtPrinter", "a new page could not be started"));
         }
         qreal baseline = metrics.ascent();
         for (const QString &line : pages.at(p)) {
@@ -120,7 +122,7 @@ std::optional<PrintError> QtPrinter::print(const QStringList &lines)
         }
     }
     if (!painter.end())
-        return printerError(QStringLiteral("the print job could not be finished"));
+        return printerError(QCoreApplication::translate("lullara::QtPrinter", "the print job could not be finished"));
     return std::nullopt;
 }
 

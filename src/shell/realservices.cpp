@@ -1,5 +1,6 @@
 #include "shell/realservices.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
@@ -117,7 +118,8 @@ MsgAnswer RealDialogs::message(QWidget *parent, const QString &title, const QStr
 
 std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsRequest &request)
 {
-    const QString title = request.title.isEmpty() ? QStringLiteral("Save As...") : request.title;
+    const QString title =
+        request.title.isEmpty() ? QCoreApplication::translate("lullara::OutputCommands", "Save As...", "title of the file dialog") : request.title;
     QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -147,16 +149,18 @@ std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsReq
 
         if (!info.absoluteDir().exists()) {
             message(parent, title,
-                    info.fileName() + QStringLiteral("\r\nPath does not exist.\r\n"
-                                                     "Check the path and try again."),
+                    info.fileName() + QStringLiteral("\r\n")
+                        + QCoreApplication::translate("lullara::RealDialogs", "Path does not exist.") + QStringLiteral("\r\n")
+                        + QCoreApplication::translate("lullara::RealDialogs", "Check the path and try again."),
                     MsgButtons::Ok, MsgIcon::Exclamation);
             continue;
         }
         if (request.confirmCreate && !info.exists()) {
             const MsgAnswer create = message(
                 parent, title,
-                info.fileName() + QStringLiteral("\r\nThis file does not exist.\r\n"
-                                                 "Do you want to create it?"),
+                info.fileName() + QStringLiteral("\r\n")
+                    + QCoreApplication::translate("lullara::RealDialogs", "This file does not exist.") + QStringLiteral("\r\n")
+                    + QCoreApplication::translate("lullara::RealDialogs", "Do you want to create it?"),
                 MsgButtons::YesNo, MsgIcon::Exclamation);
             if (create != MsgAnswer::Yes)
                 continue;

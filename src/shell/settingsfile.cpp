@@ -20,11 +20,6 @@ constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 constexpr int kStaleLockMs = 10000;
 constexpr int kLockWaitMs = 3000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("lullara::SettingsFile", text);
-}
-
 // Why the file at `path` may be neither read nor written; empty when it may.
 QString refusal(const QString &path)
 {
@@ -32,9 +27,9 @@ QString refusal(const QString &path)
     if (!info.exists() && !info.isSymLink())
         return {};
     if (!info.isFile())
-        return tr("The settings file is not a regular file.");
+        return QCoreApplication::translate("lullara::SettingsFile", "The settings file is not a regular file.");
     if (info.size() > kMaxSettingsBytes)
-        return tr("The settings file is far too large for one (%1 bytes).").arg(info.size());
+        return QCoreApplication::translate("lullara::SettingsFile", "The settings file is far too large for one (%1 bytes).").arg(info.size());
     return {};
 }
 
@@ -121,7 +116,7 @@ std::optional<QString> SettingsFile::store()
         m_settings->sync();
         if (m_settings->status() == QSettings::NoError)
             return std::nullopt;
-        return tr("The settings could not be written.");
+        return QCoreApplication::translate("lullara::SettingsFile", "The settings could not be written.");
     }
 
     // Checked again: the file may have been replaced since it was read.
@@ -129,25 +124,25 @@ std::optional<QString> SettingsFile::store()
         return now;
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return tr("Its folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("lullara::SettingsFile", "Its folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
     // QSettings waits on its lock file for ever, and reading a pipe that
     // stands in its place never ends: the lock is tried first, for a while.
     // It is let go at once, for QSettings takes it itself.
     const QString lockPath = m_path + QStringLiteral(".lock");
     const QFileInfo lockInfo(lockPath);
     if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile())
-        return tr("Its lock file %1 is not a regular file.").arg(QDir::toNativeSeparators(lockPath));
+        return QCoreApplication::translate("lullara::SettingsFile", "Its lock file %1 is not a regular file.").arg(QDir::toNativeSeparators(lockPath));
     {
         QLockFile lock(lockPath);
         lock.setStaleLockTime(kStaleLockMs);
         if (!lock.tryLock(kLockWaitMs)) {
             switch (lock.error()) {
             case QLockFile::LockFailedError:
-                return tr("Its lock file %1 is held by another program.").arg(QDir::toNativeSeparators(lockPath));
+                return QCoreApplication::translate("lullara::SettingsFile", "Its lock file %1 is held by another program.").arg(QDir::toNativeSeparators(lockPath));
             case QLockFile::PermissionError:
-                return tr("Its lock file %1 cannot be made: permission denied.").arg(QDir::toNativeSeparators(lockPath));
+                return QCoreApplication::translate("lullara::SettingsFile", "Its lock file %1 cannot be made: permission denied.").arg(QDir::toNativeSeparators(lockPath));
             default:
-                return tr("Its lock file %1 cannot be made.").arg(QDir::toNativeSeparators(lockPath));
+                return QCoreApplication::translate("lullara::SettingsFile", "Its lock file %1 cannot be made.").arg(QDir::toNativeSeparators(lockPath));
             }
         }
     }
@@ -169,8 +164,8 @@ std::optional<QString> SettingsFile::store()
     if (same)
         return std::nullopt;
     if (status == QSettings::AccessError || !QFileInfo(m_path).isWritable())
-        return QStringLiteral("The file or its folder cannot be written.");
-    return QStringLiteral("The file is not in a form that can be read.");
+        return QCoreApplication::translate("lullara::SettingsFile", "The file or its folder cannot be written.");
+    return QCoreApplication::translate("lullara::SettingsFile", "The file is not in a form that can be read.");
 }
 
 } // namespace lullara

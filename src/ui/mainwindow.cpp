@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -67,6 +68,16 @@ QToolButton *makePictureButton(QWidget *parent, const char *name, const QString 
 // light background.
 const QColor kDarkGrey(64, 64, 64);
 
+// Screen readers meet this window as a window (a frame), as they do the
+// windows of other programs, not as a plain part of one.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && widget->isWindow() && className == QLatin1String("lullara::MainWindow"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
 void describe(QWidget *w, const QString &name, const QString &description = {})
 {
     w->setAccessibleName(name);
@@ -84,8 +95,11 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
       m_lottery(&m_names, &m_rows, services.dialogs, this), m_output(&m_rows, services, this)
 {
     initResources();
+    static const bool windowRole = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(windowRole);
     setObjectName(QStringLiteral("frmRandom"));
-    setWindowTitle(QStringLiteral("Lullara v") + versionText());
+    //: Window caption; %1 is the version, 2.0
+    setWindowTitle(tr("Lullara v%1").arg(versionText()));
     setWindowIcon(programIcon());
     setFixedSize(577, 562);
     setFont(m_fonts.font(QStringLiteral("MS Sans Serif"), 8));
@@ -146,7 +160,7 @@ void MainWindow::buildControls()
     m_sidePicture->setPixmap(picture(QStringLiteral("side.png")));
     // The menu's "About Lullara..." is the keyboard's way to the same window.
     m_sidePicture->setFocusPolicy(Qt::NoFocus);
-    describe(m_sidePicture, QStringLiteral("About Lullara"), QStringLiteral("Opens the About window"));
+    describe(m_sidePicture, tr("About Lullara"), tr("Opens the About window"));
     connect(m_sidePicture, &ClickLabel::clicked, this, &MainWindow::showAbout);
 
     buildGenderFrames();
@@ -162,6 +176,17 @@ void MainWindow::buildControls()
     m_mailBody->setObjectName(QStringLiteral("txtMailList"));
     m_mailBody->setGeometry(641, 281, 29, 29);
     m_mailBody->hide();
+
+    // Screen readers hear a run through this label: each announcement
+    // becomes its accessible name, which sends one "name changed" event
+    // (Qt 6.4 has no announcement event of its own). It has no size and
+    // lies outside the client area like the mail body, so nobody sees it,
+    // but it is not hidden: readers skip events of hidden objects.
+    m_announcer = new QLabel(this);
+    m_announcer->setObjectName(QStringLiteral("lblAnnounce"));
+    m_announcer->setGeometry(641, 320, 0, 0);
+    m_announcer->setTextFormat(Qt::PlainText);
+    describe(m_announcer, tr("Lottery announcements"), tr("Says each name a run adds, and when the run ends"));
 
     // Stacking: these lie in front of their neighbours.
     for (QWidget *w : std::initializer_list<QWidget *>{m_webSiteButton, m_progressBar, m_counterBox, m_clearButton,
@@ -182,35 +207,38 @@ void MainWindow::buildGenderFrames()
     m_girlsFrame = new QGroupBox(this);
     m_girlsFrame->setObjectName(QStringLiteral("Frame3"));
     m_girlsFrame->setGeometry(399, 9, 169, 135);
+    // Frames without a caption of their own are named for screen readers.
+    describe(m_boysFrame, tr("Boys' list"));
+    describe(m_girlsFrame, tr("Girls' list"));
 
     m_boysBox = new NameBox(m_boysFrame);
     m_boysBox->setObjectName(QStringLiteral("lstBoys"));
     m_boysBox->setGeometry(8, 21, 153, 103);
-    describe(m_boysBox, QStringLiteral("Boys' names"));
+    describe(m_boysBox, tr("Boys' names"));
     m_girlsBox = new NameBox(m_girlsFrame);
     m_girlsBox->setObjectName(QStringLiteral("lstGirls"));
     m_girlsBox->setGeometry(8, 21, 153, 103);
-    describe(m_girlsBox, QStringLiteral("Girls' names"));
-    for (auto [box, who] : {std::pair{m_boysBox, QStringLiteral("boys'")}, std::pair{m_girlsBox, QStringLiteral("girls'")}}) {
-        box->view()->setAccessibleName(QStringLiteral("List of ") + who + QStringLiteral(" names"));
-        box->field()->setAccessibleName(QStringLiteral("Chosen ") + who + QStringLiteral(" name"));
-    }
+    describe(m_girlsBox, tr("Girls' names"));
+    m_boysBox->view()->setAccessibleName(tr("List of boys' names"));
+    m_boysBox->field()->setAccessibleName(tr("Chosen boys' name"));
+    m_girlsBox->view()->setAccessibleName(tr("List of girls' names"));
+    m_girlsBox->field()->setAccessibleName(tr("Chosen girls' name"));
     m_boysBox->setList(m_names.boys());
     m_girlsBox->setList(m_names.girls());
 
-    m_boysOption = new QRadioButton(QStringLiteral("BOY"), m_boysFrame);
+    m_boysOption = new QRadioButton(tr("BOY", "the boys' option, 57 pixels wide"), m_boysFrame);
     m_boysOption->setObjectName(QStringLiteral("optBoys"));
     m_boysOption->setGeometry(14, 0, 57, 21);
     m_boysOption->setFont(arial11b);
     m_boysOption->setAutoFillBackground(true);
     m_boysOption->setChecked(true);
-    describe(m_boysOption, QStringLiteral("Boy"), QStringLiteral("Draw names from the boys' list"));
-    m_girlsOption = new QRadioButton(QStringLiteral("GiRL"), m_girlsFrame);
+    describe(m_boysOption, tr("Boy"), tr("Draw names from the boys' list"));
+    m_girlsOption = new QRadioButton(tr("GiRL", "the girls' option, 63 pixels wide; the small i is on purpose"), m_girlsFrame);
     m_girlsOption->setObjectName(QStringLiteral("optGirls"));
     m_girlsOption->setGeometry(98, -1, 63, 21);
     m_girlsOption->setFont(arial11b);
     m_girlsOption->setAutoFillBackground(true);
-    describe(m_girlsOption, QStringLiteral("Girl"), QStringLiteral("Draw names from the girls' list"));
+    describe(m_girlsOption, tr("Girl"), tr("Draw names from the girls' list"));
     // The two buttons sit in different frames, so each is a Tab stop of its
     // own. Alone in its frame, a button would let a click (or Space) take
     // the choice back: a click always leaves the clicked one chosen and
@@ -224,12 +252,12 @@ void MainWindow::buildGenderFrames()
         });
     }
 
-    m_addBoyButton = makeButton(m_boysFrame, "cmdBoysAdd", QStringLiteral(".add"), QRect(193 - 63, 0, 33, 17));
-    m_addGirlButton = makeButton(m_girlsFrame, "cmdGirlsAdd", QStringLiteral(".add"), QRect(409 - 399, 0, 33, 17));
+    m_addBoyButton = makeButton(m_boysFrame, "cmdBoysAdd", tr(".add", "adds the chosen name by hand; 33 pixels wide"), QRect(193 - 63, 0, 33, 17));
+    m_addGirlButton = makeButton(m_girlsFrame, "cmdGirlsAdd", tr(".add", "adds the chosen name by hand; 33 pixels wide"), QRect(409 - 399, 0, 33, 17));
     for (QPushButton *b : {m_addBoyButton, m_addGirlButton})
         b->setFont(terminal6);
-    describe(m_addBoyButton, QStringLiteral("Add boy's name"), QStringLiteral("Adds the chosen boy's name to the generated list"));
-    describe(m_addGirlButton, QStringLiteral("Add girl's name"), QStringLiteral("Adds the chosen girl's name to the generated list"));
+    describe(m_addBoyButton, tr("Add boy's name"), tr("Adds the chosen boy's name to the generated list"));
+    describe(m_addGirlButton, tr("Add girl's name"), tr("Adds the chosen girl's name to the generated list"));
     connect(m_addBoyButton, &QPushButton::clicked, this, [this] { m_lottery.addByHand(Gender::Boys); });
     connect(m_addGirlButton, &QPushButton::clicked, this, [this] { m_lottery.addByHand(Gender::Girls); });
 }
@@ -244,7 +272,7 @@ void MainWindow::buildCountersAndSelectors()
     m_numberLabel->adjustSize();
     m_numberLabel->clear(); // shown again through showDrawnNumber(), which places it
     showDrawnNumber(QStringLiteral("0000"));
-    describe(m_numberLabel, QStringLiteral("Drawn number"));
+    describe(m_numberLabel, tr("Drawn number"));
     m_nameLabel = makeLabel(this, "lblSname", QStringLiteral("......"), QPoint(292, 45));
     m_nameLabel->setFont(m_fonts.font(QStringLiteral("Verdana"), 15.75, true));
     m_nameLabel->setAlignment(Qt::AlignCenter);
@@ -254,10 +282,10 @@ void MainWindow::buildCountersAndSelectors()
         label->setTextFormat(Qt::PlainText);
     m_nameLabel->clear();
     showDrawnName(QStringLiteral("......"));
-    describe(m_nameLabel, QStringLiteral("Drawn name"));
+    describe(m_nameLabel, tr("Drawn name"));
 
-    m_wantedLabel = makeLabel(this, "Label2", QStringLiteral("Create names:"), QPoint(257, 99));
-    m_intervalLabel = makeLabel(this, "Label5", QStringLiteral("Timer interval:"), QPoint(257, 123));
+    m_wantedLabel = makeLabel(this, "Label2", tr("Create names:", "label of the number of names a run creates; ends left of the selector at x 329"), QPoint(257, 99));
+    m_intervalLabel = makeLabel(this, "Label5", tr("Timer interval:", "label of the seconds between two names; ends left of the selector at x 329"), QPoint(257, 123));
     m_wantedSelector = new QComboBox(this);
     m_wantedSelector->setObjectName(QStringLiteral("cmbNamesNum"));
     // A little wider than the classic 41 pixels: this style's drop-down arrow
@@ -270,8 +298,8 @@ void MainWindow::buildCountersAndSelectors()
         c->setMaxVisibleItems(12);
         c->view()->setMinimumWidth(60);
     }
-    describe(m_wantedSelector, QStringLiteral("Create names"), QStringLiteral("How many names a run creates"));
-    describe(m_intervalSelector, QStringLiteral("Timer interval"), QStringLiteral("Seconds between two added names"));
+    describe(m_wantedSelector, tr("Create names"), tr("How many names a run creates"));
+    describe(m_intervalSelector, tr("Timer interval"), tr("Seconds between two added names"));
     m_wantedLabel->setBuddy(m_wantedSelector);
     m_intervalLabel->setBuddy(m_intervalSelector);
 }
@@ -280,7 +308,7 @@ void MainWindow::buildLetterFrame()
 {
     // First-letter frame.
     const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
-    m_letterFrame = new QGroupBox(QStringLiteral("Only choose/show name that start with :"), this);
+    m_letterFrame = new QGroupBox(tr("Only choose/show name that start with :", "caption of the first-letter frame"), this);
     m_letterFrame->setObjectName(QStringLiteral("Frame1"));
     m_letterFrame->setGeometry(63, 154, 505, 57);
     for (int i = 0; i < 26; ++i) {
@@ -292,15 +320,16 @@ void MainWindow::buildLetterFrame()
             b->setGeometry(7 + 28 * i, 21, 29, 15);
         else
             b->setGeometry(7 + 28 * (i - 17), 35, 29, 15);
-        describe(b, QStringLiteral("Names starting with ") + letter);
+        //: Accessible name of a letter button; %1 is the letter A to Z
+        describe(b, tr("Names starting with %1").arg(letter));
         connect(b, &QRadioButton::clicked, this, [this, letter] { chooseLetter(letter); });
         m_letterOptions[static_cast<size_t>(i)] = b;
     }
-    m_allOption = new QRadioButton(QStringLiteral("All"), m_letterFrame);
+    m_allOption = new QRadioButton(allText(), m_letterFrame);
     m_allOption->setObjectName(QStringLiteral("optLetAll"));
     m_allOption->setGeometry(455, 35, 43, 15);
     m_allOption->setFont(terminal6);
-    describe(m_allOption, QStringLiteral("All names"));
+    describe(m_allOption, tr("All names"));
     connect(m_allOption, &QRadioButton::clicked, this, [this] { chooseLetter(QStringLiteral("All")); });
     // The group's one Tab stop is the chosen button, however it was chosen
     // (a click, the arrow keys or the stored settings); the arrow keys still
@@ -310,7 +339,7 @@ void MainWindow::buildLetterFrame()
         connect(b, &QRadioButton::toggled, b,
                 [b](bool chosen) { b->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); });
     }
-    m_letterDisplay = new QLineEdit(QStringLiteral("All"), m_letterFrame);
+    m_letterDisplay = new QLineEdit(allShownText(), m_letterFrame);
     m_letterDisplay->setObjectName(QStringLiteral("txtLet"));
     m_letterDisplay->setGeometry(462, 0, 29, 12);
     m_letterDisplay->setFont(m_fonts.font(QStringLiteral("Terminal"), 9));
@@ -320,7 +349,7 @@ void MainWindow::buildLetterFrame()
     m_letterDisplay->setFocusPolicy(Qt::NoFocus);
     m_letterDisplay->setTextMargins(0, 0, 0, 0);
     m_letterDisplay->setBackgroundRole(QPalette::Button);
-    describe(m_letterDisplay, QStringLiteral("Letter in force"));
+    describe(m_letterDisplay, tr("Letter in force"));
 }
 
 void MainWindow::buildListFrame()
@@ -330,12 +359,13 @@ void MainWindow::buildListFrame()
     m_listFrame = new QGroupBox(this);
     m_listFrame->setObjectName(QStringLiteral("Fram5"));
     m_listFrame->setGeometry(63, 217, 505, 307);
+    describe(m_listFrame, tr("Generated list and its commands"));
     m_generatedList = new GeneratedList(m_listFrame);
     m_generatedList->setObjectName(QStringLiteral("lstGenerator"));
     m_generatedList->setGeometry(7, 21, 333, 278);
     m_generatedList->setFont(m_fonts.font(QStringLiteral("Verdana"), 8.25));
     m_generatedList->setRows(&m_rows);
-    describe(m_generatedList, QStringLiteral("Generated names"), QStringLiteral("Tick names to save or copy only those"));
+    describe(m_generatedList, tr("Generated names"), tr("Tick names to save or copy only those"));
 
     m_counterBox = new QFrame(m_listFrame);
     m_counterBox->setObjectName(QStringLiteral("Picture1"));
@@ -343,26 +373,26 @@ void MainWindow::buildListFrame()
     m_counterBox->setBackgroundRole(QPalette::Base);
     m_counterBox->setAutoFillBackground(true);
     m_counterBox->setFocusPolicy(Qt::TabFocus);
-    describe(m_counterBox, QStringLiteral("Row counter"));
+    describe(m_counterBox, tr("Row counter"));
     m_counterLabel = new QLabel(QStringLiteral("0"), m_counterBox);
     m_counterLabel->setObjectName(QStringLiteral("lblIDNumber"));
     m_counterLabel->setFont(terminal6);
     m_counterLabel->setAlignment(Qt::AlignCenter);
     m_counterLabel->setTextFormat(Qt::PlainText);
     m_counterLabel->setGeometry(0, -2, 22, 12);
-    describe(m_counterLabel, QStringLiteral("Names in the list"));
+    describe(m_counterLabel, tr("Names in the list"));
 
-    m_clearButton = makeButton(m_listFrame, "cmdGeneratorClear", QStringLiteral("&Clear"), QRect(259, 24, 40, 17));
+    m_clearButton = makeButton(m_listFrame, "cmdGeneratorClear", tr("&Clear", "button of 40 pixels over the list"), QRect(259, 24, 40, 17));
     m_clearButton->setFont(m_fonts.font(QStringLiteral("Arial"), 6.75));
-    describe(m_clearButton, QStringLiteral("Clear"), QStringLiteral("Empties the generated list"));
+    describe(m_clearButton, tr("Clear"), tr("Empties the generated list"));
     m_tickAllButton = makeButton(m_listFrame, "cmdSelectAll", QString(), QRect(302, 24, 17, 17));
     m_tickAllButton->setIcon(pictureIcon(QStringLiteral("check.png")));
-    m_tickAllButton->setToolTip(QStringLiteral("select all items"));
-    describe(m_tickAllButton, QStringLiteral("Select all"), QStringLiteral("Ticks every name of the list"));
+    m_tickAllButton->setToolTip(tr("select all items"));
+    describe(m_tickAllButton, tr("Select all"), tr("Ticks every name of the list"));
     m_untickAllButton = makeButton(m_listFrame, "cmdDeselectAll", QString(), QRect(318, 24, 17, 17));
     m_untickAllButton->setIcon(pictureIcon(QStringLiteral("cross.png")));
-    m_untickAllButton->setToolTip(QStringLiteral("deselect all items"));
-    describe(m_untickAllButton, QStringLiteral("Deselect all"), QStringLiteral("Clears every tick of the list"));
+    m_untickAllButton->setToolTip(tr("deselect all items"));
+    describe(m_untickAllButton, tr("Deselect all"), tr("Clears every tick of the list"));
     for (QPushButton *b : {m_tickAllButton, m_untickAllButton})
         b->setIconSize(QSize(16, 16));
 }
@@ -371,13 +401,15 @@ void MainWindow::buildRunButtons()
 {
     const QFont arial11b = m_fonts.font(QStringLiteral("Arial"), 11.25, true);
     const QFont sans8b = m_fonts.font(QStringLiteral("MS Sans Serif"), 8.25, true);
-    m_startButton = makePictureButton(m_listFrame, "cmdStart", QStringLiteral("&GO!       [F6]"),
+    m_startButton = makePictureButton(m_listFrame, "cmdStart",
+                                 //: The start button; [F6] names its key. 143 pixels wide
+                                 tr("&GO!       [F6]"),
                                  QStringLiteral("hourglass.png"), QSize(32, 32), QRect(350, 21, 143, 57));
     m_startButton->setFont(arial11b);
-    m_startButton->setToolTip(QStringLiteral("Start the Random Function"));
+    m_startButton->setToolTip(tr("Start the Random Function"));
     m_startButton->setCursor(m_handPointer);
-    describe(m_startButton, QStringLiteral("Go"), QStringLiteral("Starts drawing names (F6)"));
-    m_pauseButton = makePictureButton(m_listFrame, "chkPause", QStringLiteral("Pa&use"),
+    describe(m_startButton, tr("Go"), tr("Starts drawing names (F6)"));
+    m_pauseButton = makePictureButton(m_listFrame, "chkPause", m_lottery.pauseCaption(),
                                  QString(), QSize(20, 20), QRect(350, 84, 73, 43));
     {
         QIcon pauseIcon;
@@ -389,11 +421,11 @@ void MainWindow::buildRunButtons()
     }
     m_pauseButton->setCheckable(true);
     m_pauseButton->setFont(sans8b);
-    describe(m_pauseButton, QStringLiteral("Pause"), QStringLiteral("Pauses or resumes the run (F8, F9)"));
-    m_stopButton = makePictureButton(m_listFrame, "cmdStop", QStringLiteral("S&top"),
+    describe(m_pauseButton, tr("Pause"), tr("Pauses or resumes the run (F8, F9)"));
+    m_stopButton = makePictureButton(m_listFrame, "cmdStop", tr("S&top", "button of 66 pixels"),
                                 QStringLiteral("stop.png"), QSize(20, 20), QRect(427, 84, 66, 43));
     m_stopButton->setFont(sans8b);
-    describe(m_stopButton, QStringLiteral("Stop"), QStringLiteral("Stops the run (F7)"));
+    describe(m_stopButton, tr("Stop"), tr("Stops the run (F7)"));
     connect(m_startButton, &QToolButton::clicked, &m_lottery, &Lottery::start);
     connect(m_pauseButton, &QToolButton::clicked, &m_lottery, &Lottery::setPaused);
     connect(m_stopButton, &QToolButton::clicked, &m_lottery, &Lottery::stop);
@@ -404,21 +436,22 @@ void MainWindow::buildOutputButtons()
     const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
     struct Cmd { QPushButton **slot; const char *name; const char *caption; int top; const char *tip; const char *what; };
     const Cmd cmds[] = {
-        {&m_saveAllButton, "cmdSaveAll", "&Save All As...", 133, "Export the generated list to a file", "Saves every generated name to a file"},
-        {&m_saveSelectedButton, "cmdSaveSelected", "Sa&ve Selected As...", 161, nullptr, "Saves the ticked names to a file"},
-        {&m_emailButton, "cmdEmail", "e&Mail Names", 189, "send this list to your friend", "Writes an e-mail with the generated names"},
-        {&m_copyAllButton, "cmdCopyAll", "Copy &All", 217, "copy all items to clipboard", "Copies every generated name to the clipboard"},
-        {&m_copyButton, "cmdCopy", "Copy Selecte&d", 245, "copy selected items to clipboard", "Copies the ticked names to the clipboard"},
-        {&m_printButton, "cmdPrint", "&Print", 273, nullptr, "Prints the generated names"},
+        //: The six output buttons are 143 pixels wide, in a small bold font
+        {&m_saveAllButton, "cmdSaveAll", QT_TR_NOOP("&Save All As..."), 133, QT_TR_NOOP("Export the generated list to a file"), QT_TR_NOOP("Saves every generated name to a file")},
+        {&m_saveSelectedButton, "cmdSaveSelected", QT_TR_NOOP("Sa&ve Selected As..."), 161, nullptr, QT_TR_NOOP("Saves the ticked names to a file")},
+        {&m_emailButton, "cmdEmail", QT_TR_NOOP("e&Mail Names"), 189, QT_TR_NOOP("send this list to your friend"), QT_TR_NOOP("Writes an e-mail with the generated names")},
+        {&m_copyAllButton, "cmdCopyAll", QT_TR_NOOP("Copy &All"), 217, QT_TR_NOOP("copy all items to clipboard"), QT_TR_NOOP("Copies every generated name to the clipboard")},
+        {&m_copyButton, "cmdCopy", QT_TR_NOOP("Copy Selecte&d"), 245, QT_TR_NOOP("copy selected items to clipboard"), QT_TR_NOOP("Copies the ticked names to the clipboard")},
+        {&m_printButton, "cmdPrint", QT_TR_NOOP("&Print"), 273, nullptr, QT_TR_NOOP("Prints the generated names")},
     };
     for (const Cmd &c : cmds) {
-        QPushButton *b = makeButton(m_listFrame, c.name, QString::fromLatin1(c.caption), QRect(350, c.top, 143, 22));
+        QPushButton *b = makeButton(m_listFrame, c.name, tr(c.caption), QRect(350, c.top, 143, 22));
         b->setFont(terminal6);
         if (c.tip)
-            b->setToolTip(QString::fromLatin1(c.tip));
-        QString plain = QString::fromLatin1(c.caption);
+            b->setToolTip(tr(c.tip));
+        QString plain = tr(c.caption);
         plain.remove(QLatin1Char('&'));
-        describe(b, plain, QString::fromLatin1(c.what));
+        describe(b, plain, tr(c.what));
         *c.slot = b;
     }
     connect(m_saveAllButton, &QPushButton::clicked, &m_output, &OutputCommands::saveAll);
@@ -439,11 +472,12 @@ void MainWindow::buildStatusBar()
     m_statusBar->setObjectName(QStringLiteral("stuMain"));
     m_statusBar->setGeometry(0, 540, 577, 22);
     m_statusBar->setFont(m_fonts.font(QStringLiteral("Arial"), 8.25));
+    describe(m_statusBar, tr("Status bar"));
     m_webSiteButton = makeButton(this, "cmdAbout", QString(), QRect(308, 544, 25, 17));
     m_webSiteButton->setIcon(pictureIcon(QStringLiteral("icon16.png")));
     m_webSiteButton->setIconSize(QSize(16, 16));
-    m_webSiteButton->setToolTip(QStringLiteral("Author Website"));
-    describe(m_webSiteButton, QStringLiteral("Author web site"), QStringLiteral("Opens the maker's web site"));
+    m_webSiteButton->setToolTip(tr("Author Website"));
+    describe(m_webSiteButton, tr("Author web site"), tr("Opens the maker's web site"));
     connect(m_webSiteButton, &QPushButton::clicked, this, [this] { executeLink(m_services, this, kMakerWebSite); });
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("pgbGenerator"));
@@ -452,19 +486,19 @@ void MainWindow::buildStatusBar()
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
-    describe(m_progressBar, QStringLiteral("Run progress"));
+    describe(m_progressBar, tr("Run progress"));
 }
 
 void MainWindow::buildMenu()
 {
-    m_menu = new QMenu(QStringLiteral("x"), this);
+    m_menu = new QMenu(tr("x", "caption of the one menu, never shown"), this);
     m_menu->setObjectName(QStringLiteral("mnuMain"));
-    m_startAction = m_menu->addAction(QStringLiteral("&Start\tF6"));
-    m_stopAction = m_menu->addAction(QStringLiteral("S&top\tF7"));
-    m_pauseAction = m_menu->addAction(QStringLiteral("&Pause\tF8"));
-    m_resumeAction = m_menu->addAction(QStringLiteral("&Resume\tF9"));
+    m_startAction = m_menu->addAction(tr("&Start") + QStringLiteral("\tF6"));
+    m_stopAction = m_menu->addAction(tr("S&top", "menu item") + QStringLiteral("\tF7"));
+    m_pauseAction = m_menu->addAction(tr("&Pause") + QStringLiteral("\tF8"));
+    m_resumeAction = m_menu->addAction(tr("&Resume") + QStringLiteral("\tF9"));
     m_menu->addSeparator();
-    m_aboutAction = m_menu->addAction(QStringLiteral("&About Lullara..."));
+    m_aboutAction = m_menu->addAction(tr("&About Lullara..."));
     m_startAction->setObjectName(QStringLiteral("mnuGo"));
     m_stopAction->setObjectName(QStringLiteral("mnuStop"));
     m_pauseAction->setObjectName(QStringLiteral("mnuPause"));
@@ -480,12 +514,12 @@ void MainWindow::buildMenu()
     connect(m_resumeAction, &QAction::triggered, &m_lottery, &Lottery::resume);
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     m_menu->addSeparator();
-    m_drawOnceAction = m_menu->addAction(QStringLiteral("Draw each name &once"));
+    m_drawOnceAction = m_menu->addAction(tr("Draw each name &once"));
     m_drawOnceAction->setObjectName(QStringLiteral("mnuDrawOnce"));
     m_drawOnceAction->setCheckable(true);
     connect(m_drawOnceAction, &QAction::toggled, &m_lottery, &Lottery::setDrawEachNameOnce);
     m_menu->addSeparator();
-    QAction *nameListsAction = m_menu->addAction(QStringLiteral("&Name lists\u2026"));
+    QAction *nameListsAction = m_menu->addAction(tr("&Name lists…"));
     nameListsAction->setObjectName(QStringLiteral("mnuNameLists"));
     connect(nameListsAction, &QAction::triggered, this, &MainWindow::showNameLists);
 
@@ -567,13 +601,16 @@ void MainWindow::bindCore()
     connect(&m_lottery, &Lottery::numberChanged, this, &MainWindow::showDrawnNumber);
     connect(&m_lottery, &Lottery::counterChanged, m_counterLabel, &QLabel::setText);
     connect(&m_lottery, &Lottery::statusChanged, this, [this](const QString &text) { showStatus(text); });
+    connect(&m_lottery, &Lottery::announcement, this, &MainWindow::announce);
     connect(&m_output, &OutputCommands::statusChanged, this, &MainWindow::showStatus);
     connect(&m_output, &OutputCommands::mailBodyWritten, m_mailBody, &QPlainTextEdit::setPlainText);
     connect(&m_output, &OutputCommands::runOffered, this, [this](bool selectedOnly) {
         m_lottery.startOffered(selectedOnly);
         m_saveAllButton->setFocus();
     });
-    connect(&m_names, &NameLibrary::filterChanged, m_letterDisplay, &QLineEdit::setText);
+    connect(&m_names, &NameLibrary::filterChanged, this, [this](const QString &filter) {
+        m_letterDisplay->setText(filter == QLatin1String("All") ? allShownText() : filter);
+    });
     // A choice in either name box, by a click or by a run, shows that name.
     for (NameList *list : {m_names.boys(), m_names.girls()})
         connect(list, &NameList::chosen, this, [this, list](int position) { showDrawnName(list->at(position)); });
@@ -615,6 +652,24 @@ void MainWindow::showStatus(const QString &text, bool paintNow)
         m_statusBar->repaint();
 }
 
+void MainWindow::announce(const QString &text)
+{
+    // The name is set last: with a name of its own, the label's new text
+    // sends nothing, so each announcement is one event.
+    m_announcer->setText(text);
+    m_announcer->setAccessibleName(text);
+}
+
+QString MainWindow::allText()
+{
+    return tr("All", "the first-letter choice of every name; 43 pixels wide, in a tiny font");
+}
+
+QString MainWindow::allShownText()
+{
+    return tr("All", "the letter display while every name is chosen; 29 pixels: three characters at most");
+}
+
 bool MainWindow::chooseLetter(const QString &filter)
 {
     if (m_halted)
@@ -625,9 +680,10 @@ bool MainWindow::chooseLetter(const QString &filter)
         m_halted = true;
         m_services.dialogs->message(
             m_splash ? m_splash.data() : this,
-            QStringLiteral("Error ") + QString::number(failure->error.number),
-            failure->error.description + QStringLiteral("\r\n") + failure->shownFile
-                + QStringLiteral("\r\n\r\nProgram can not continue and will halt now!"),
+            //: Title of the box about a name file that cannot be read; %1 is the error's number
+            tr("Error %1").arg(failure->error.number),
+            failure->error.description + QStringLiteral("\r\n") + failure->shownFile + QStringLiteral("\r\n\r\n")
+                + tr("Program can not continue and will halt now!"),
             MsgButtons::Ok, MsgIcon::Exclamation);
         m_services.halt->halt(1);
         return false;
@@ -709,7 +765,7 @@ bool MainWindow::load()
         return false;
 
     showRunState();
-    showStatus(QStringLiteral("Ready"));
+    showStatus(Lottery::readyText());
     // From now on this window's boxes belong to it, not to the splash, which
     // goes once this window is on the screen.
     m_splash = nullptr;
@@ -734,9 +790,9 @@ void MainWindow::storeSettings()
         // Said once, on closing: the choices of this run are lost.
         m_services.dialogs->message(
             this, QStringLiteral("Lullara"),
-            QStringLiteral("The settings could not be stored:\r\n") + m_services.settings->fileName()
-                + QStringLiteral("\r\n\r\n") + *failure
-                + QStringLiteral("\r\nThe choices of this session are not remembered."),
+            tr("The settings could not be stored:") + QStringLiteral("\r\n") + m_services.settings->fileName()
+                + QStringLiteral("\r\n\r\n") + *failure + QStringLiteral("\r\n")
+                + tr("The choices of this session are not remembered."),
             MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }

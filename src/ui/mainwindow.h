@@ -78,6 +78,12 @@ private:
     // The fixed text colours that suit the palette in force.
     void applyPalette();
     bool chooseLetter(const QString &filter);
+    // The caption of the "All" choice, also what the letter display shows for it.
+    static QString allText();
+    // What the letter display shows for it.
+    static QString allShownText();
+    // Says a text to a screen reader (see m_announcer).
+    void announce(const QString &text);
     void showAbout();
     // The "Name lists" window, over this one.
     void showNameLists();
@@ -126,6 +132,9 @@ private:
     QAction *m_startAction, *m_stopAction, *m_pauseAction, *m_resumeAction, *m_aboutAction;
     QAction *m_drawOnceAction; // "Draw each name once", remembered
     QCursor m_handPointer; // the pointer stored with cmdStart
+    // A screen reader's live region: a label outside the client area whose
+    // accessible name is each announcement of a run.
+    QLabel *m_announcer;
 };
 
 } // namespace lullara

@@ -47,20 +47,20 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     : QDialog(parent), m_services(services), m_reloadLists(std::move(reloadLists)), m_userFolders(userNameFolders())
 {
     setObjectName(QStringLiteral("dlgNameLists"));
-    setWindowTitle(QStringLiteral("Name lists"));
+    setWindowTitle(tr("Name lists"));
 
-    auto *sourceBox = new QGroupBox(QStringLiteral("Names from"), this);
-    m_bundledOption = new QRadioButton(QStringLiteral("&Bundled first names"), sourceBox);
+    auto *sourceBox = new QGroupBox(tr("Names from"), this);
+    m_bundledOption = new QRadioButton(tr("&Bundled first names"), sourceBox);
     m_bundledOption->setObjectName(QStringLiteral("optBundledNames"));
-    m_usOption = new QRadioButton(QStringLiteral("U&S names by popularity, 1880\u20132024"), sourceBox);
+    m_usOption = new QRadioButton(tr("U&S names by popularity, 1880–2024"), sourceBox);
     m_usOption->setObjectName(QStringLiteral("optUsNames"));
 
     m_fromSelector = makeDecadeSelector("cmbFromDecade", sourceBox);
     m_toSelector = makeDecadeSelector("cmbToDecade", sourceBox);
     m_fromSelector->setCurrentIndex(m_fromSelector->findData(2010));
     m_toSelector->setCurrentIndex(m_toSelector->findData(2020));
-    QLabel *fromLabel = makeLabel(sourceBox, "lblFromDecade", QStringLiteral("born from the &decade"));
-    QLabel *toLabel = makeLabel(sourceBox, "lblToDecade", QStringLiteral("&to"));
+    QLabel *fromLabel = makeLabel(sourceBox, "lblFromDecade", tr("born from the &decade"));
+    QLabel *toLabel = makeLabel(sourceBox, "lblToDecade", tr("&to", "born from the decade ... to ..."));
     fromLabel->setBuddy(m_fromSelector);
     toLabel->setBuddy(m_toSelector);
 
@@ -68,11 +68,11 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     m_topSelector->setObjectName(QStringLiteral("cmbTopNames"));
     for (int n : kTopChoices)
         m_topSelector->addItem(QString::number(n), n);
-    m_topSelector->addItem(QStringLiteral("all"), 0);
+    m_topSelector->addItem(tr("all", "keep the all most popular names"), 0);
     m_topSelector->setCurrentIndex(m_topSelector->findData(100));
-    QLabel *topLabel = makeLabel(sourceBox, "lblTopNames", QStringLiteral("&keep the"));
+    QLabel *topLabel = makeLabel(sourceBox, "lblTopNames", tr("&keep the"));
     topLabel->setBuddy(m_topSelector);
-    QLabel *topAfter = makeLabel(sourceBox, "lblTopNamesAfter", QStringLiteral("most popular names of each list"));
+    QLabel *topAfter = makeLabel(sourceBox, "lblTopNamesAfter", tr("most popular names of each list"));
 
     m_boysCount = makeLabel(sourceBox, "lblBoysCount", QString());
     m_girlsCount = makeLabel(sourceBox, "lblGirlsCount", QString());
@@ -112,11 +112,11 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     grid->addWidget(m_skippedNote, 8, 1, 1, 3);
     grid->setColumnMinimumWidth(0, 16);
 
-    m_useButton = new QPushButton(QStringLiteral("&Use these lists"), this);
+    m_useButton = new QPushButton(tr("&Use these lists"), this);
     m_useButton->setObjectName(QStringLiteral("cmdUseLists"));
-    m_bundledButton = new QPushButton(QStringLiteral("Bundled &lists"), this);
+    m_bundledButton = new QPushButton(tr("Bundled &lists"), this);
     m_bundledButton->setObjectName(QStringLiteral("cmdBundledLists"));
-    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton = new QPushButton(tr("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     m_useButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
@@ -155,8 +155,7 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
         m_usOption->setEnabled(false);
         // A tooltip that looks like markup is shown as markup: the reason
         // carries a path, which is plain text whatever its folders are called.
-        m_usOption->setToolTip(Qt::convertFromPlainText(QStringLiteral("The US name data cannot be used: ")
-                                                            + std::get<QString>(data)));
+        m_usOption->setToolTip(Qt::convertFromPlainText(tr("The US name data cannot be used: %1").arg(std::get<QString>(data))));
     }
     const QString boysFolder = nameFileFolder(kBoysFile, m_userFolders, programDir);
     const bool usInUse = boysFolder == nameFileFolder(kGirlsFile, m_userFolders, programDir)
@@ -200,9 +199,8 @@ void NameListsDialog::showSelection()
         const bool boys = gender == Gender::Boys;
         const QStringList &names = m_selection.of(gender);
         (boys ? m_boysCount : m_girlsCount)
-            ->setText((boys ? QStringLiteral("Boys: ") : QStringLiteral("Girls: ")) + english.toString(names.size())
-                      + QStringLiteral(" of ") + english.toString(m_selection.available(gender))
-                      + QStringLiteral(" names"));
+            ->setText((boys ? tr("Boys: %1 of %2 names") : tr("Girls: %1 of %2 names"))
+                          .arg(english.toString(names.size()), english.toString(m_selection.available(gender))));
         // A long name shows its beginning, so the window keeps its size.
         QStringList shown;
         const QFontMetrics metrics = m_boysPreview->fontMetrics();
@@ -236,7 +234,7 @@ void NameListsDialog::useLists()
     for (Gender gender : {Gender::Boys, Gender::Girls}) {
         if (m_selection.of(gender).isEmpty()) {
             m_services.dialogs->message(
-                this, QStringLiteral("Name lists"),
+                this, tr("Name lists"),
                 (gender == Gender::Boys ? tr("The US name data holds no boys' name born in these decades.")
                                         : tr("The US name data holds no girls' name born in these decades."))
                     + QStringLiteral("\r\n") + tr("No list was written; the lists in use stay as they are."),
@@ -244,16 +242,16 @@ void NameListsDialog::useLists()
             return;
         }
     }
-    if (!mayReplaceUsersOwnFiles(QStringLiteral("replaced")))
+    if (!mayReplaceUsersOwnFiles(tr("replaced", "your own name list will be ...")))
         return;
     if (const auto error = writeUsNameFiles(m_userFolders.value(0), m_selection, choice())) {
-        showFileError(QStringLiteral("written"), *error);
+        showFileError(tr("written", "the name list could not be ..."), *error);
         return;
     }
     // The older place of earlier versions keeps no list of its own beside them.
     for (const QString &older : m_userFolders.mid(1)) {
         if (const auto error = removeUserNameFiles(older)) {
-            showFileError(QStringLiteral("removed"), *error);
+            showFileError(tr("removed", "the name list could not be ..."), *error);
             break;
         }
     }
@@ -262,11 +260,11 @@ void NameListsDialog::useLists()
 
 void NameListsDialog::useBundledLists()
 {
-    if (!mayReplaceUsersOwnFiles(QStringLiteral("removed")))
+    if (!mayReplaceUsersOwnFiles(tr("removed", "your own name list will be ...")))
         return;
     for (const QString &folder : m_userFolders) {
         if (const auto error = removeUserNameFiles(folder)) {
-            showFileError(QStringLiteral("removed"), *error);
+            showFileError(tr("removed", "the name list could not be ..."), *error);
             return;
         }
     }
@@ -276,8 +274,8 @@ void NameListsDialog::useBundledLists()
 
 void NameListsDialog::showFileError(const QString &what, const UsFileError &error)
 {
-    m_services.dialogs->message(this, QStringLiteral("Name lists"),
-                                QStringLiteral("The name list could not be ") + what + QStringLiteral(":\r\n")
+    m_services.dialogs->message(this, tr("Name lists"),
+                                tr("The name list could not be %1:").arg(what) + QStringLiteral("\r\n")
                                     + error.path + QStringLiteral("\r\n\r\n") + error.reason,
                                 MsgButtons::Ok, MsgIcon::Exclamation);
 }
@@ -294,9 +292,9 @@ bool NameListsDialog::mayReplaceUsersOwnFiles(const QString &action)
     }
     if (own.isEmpty())
         return true;
-    return m_services.dialogs->message(this, QStringLiteral("Name lists"),
-                                       QStringLiteral("Your own name list will be ") + action + QStringLiteral(":\r\n")
-                                           + own.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\nGo on?"),
+    return m_services.dialogs->message(this, tr("Name lists"),
+                                       tr("Your own name list will be %1:").arg(action) + QStringLiteral("\r\n")
+                                           + own.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n") + tr("Go on?"),
                                        MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation)
         == MsgAnswer::Yes;
 }

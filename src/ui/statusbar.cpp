@@ -16,16 +16,20 @@ StatusBar::StatusBar(Shell *shell, QWidget *parent) : QStatusBar(parent), m_shel
     // of 6 pixels between panels, the indicators and the clock start where
     // their 47- and 96-pixel slots do; the first panel takes what is left.
     const struct { const char *text, *name; int width; } panels[] = {
-        {"...", "Status", 96}, {"CAPS", "Caps Lock indicator", 41}, {"SCRL", "Scroll Lock indicator", 41},
-        {"NUM", "Num Lock indicator", 41}, {"", "Time of day", 96}};
+        {"...", QT_TR_NOOP("Status"), 96},
+        //: Lock key indicators of the status bar, 41 pixels wide each
+        {QT_TR_NOOP("CAPS"), QT_TR_NOOP("Caps Lock indicator"), 41},
+        {QT_TR_NOOP("SCRL"), QT_TR_NOOP("Scroll Lock indicator"), 41},
+        {QT_TR_NOOP("NUM"), QT_TR_NOOP("Num Lock indicator"), 41},
+        {"", QT_TR_NOOP("Time of day"), 96}};
     for (size_t i = 0; i < m_panels.size(); ++i) {
-        auto *label = new QLabel(QString::fromLatin1(panels[i].text), this);
+        auto *label = new QLabel(i == 0 || i == 4 ? QString::fromLatin1(panels[i].text) : tr(panels[i].text), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
         label->setMargin(0);
         label->setIndent(3);
         label->setForegroundRole(QPalette::WindowText);
-        label->setAccessibleName(QString::fromLatin1(panels[i].name));
+        label->setAccessibleName(tr(panels[i].name));
         if (i == 0) {
             // However long the status text, the panel keeps the width left to it.
             label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -77,7 +81,7 @@ void StatusBar::setIndicator(int position, std::optional<bool> on)
             pal.setColor(group, role, text);
     }
     label->setPalette(pal);
-    label->setAccessibleDescription(lit ? QStringLiteral("on") : QStringLiteral("off"));
+    label->setAccessibleDescription(lit ? tr("on", "a lock key") : tr("off", "a lock key"));
 }
 
 void StatusBar::refresh()
