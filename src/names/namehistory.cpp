@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QHash>
 #include <algorithm>
-#include <functional>
 #include <map>
 
 namespace lullara {
@@ -18,8 +16,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("lullara::NameHistory", text);
 }
 
-QString lookupKey(const QString &name) { return name.trimmed().toCaseFolded(); }
-
 double share(quint64 part, quint64 whole) { return whole ? double(part) / double(whole) : 0.0; }
 
 } // namespace
@@ -31,25 +27,35 @@ bool SexStory::given() const
 
 struct NameHistory::Index {
     UsNameData data;
-    struct Entry {
-        int boy = -1, girl = -1; // positions in data.boys and data.girls
-    };
-    QHash<QString, Entry> byName;
-    // Per sex (boys, girls): the births of all names per decade, and the
-    // latest decade's births of every name given then, most first.
+    // Per sex (boys, girls): the births of all names per decade.
     std::array<quint64, kUsDecadeCount> totals[2]{};
-    std::vector<quint32> latest[2];
 
+    const std::vector<UsName> &names(int sex) const { return sex == 0 ? data.boys : data.girls; }
+    // The position of `name` among the names of `sex`, or -1. A scan of the
+    // names costs well under a millisecond, and unlike a table of keys it
+    // costs nothing before the first card.
+    int find(int sex, const QString &name) const;
     SexStory story(int sex, int position) const;
 };
+
+int NameHistory::Index::find(int sex, const QString &name) const
+{
+    const std::vector<UsName> &list = names(sex);
+    for (size_t i = 0; i < list.size(); ++i) {
+        // Simple case folding keeps the length, so only names of equal length can match.
+        if (list[i].name.size() == name.size() && list[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
 
 SexStory NameHistory::Index::story(int sex, int position) const
 {
     SexStory s;
     if (position < 0)
         return s;
-    const std::vector<UsName> &names = sex == 0 ? data.boys : data.girls;
-    s.births = names[size_t(position)].births;
+    const std::vector<UsName> &list = names(sex);
+    s.births = list[size_t(position)].births;
     const std::array<quint64, kUsDecadeCount> &total = totals[sex];
 
     quint64 all = 0, allTotal = 0;
@@ -66,12 +72,13 @@ SexStory NameHistory::Index::story(int sex, int position) const
     s.latestShare = share(s.births[kLatest], total[kLatest]);
     s.overallShare = share(all, allTotal);
 
-    const std::vector<quint32> &ranked = latest[sex];
-    s.rankedNames = int(ranked.size());
-    if (s.births[kLatest] > 0) {
-        const auto firstNotMore = std::lower_bound(ranked.begin(), ranked.end(), s.births[kLatest], std::greater<>());
-        s.rank = int(firstNotMore - ranked.begin()) + 1;
+    int more = 0;
+    for (const UsName &other : list) {
+        s.rankedNames += other.births[kLatest] > 0;
+        more += other.births[kLatest] > s.births[kLatest];
     }
+    if (s.births[kLatest] > 0)
+        s.rank = more + 1;
 
     double shares[kTrendDecades];
     double sum = 0;
@@ -92,23 +99,11 @@ NameHistory::NameHistory(UsNameData data) : m_index(nullptr)
 {
     auto index = std::make_unique<Index>();
     index->data = std::move(data);
-    index->byName.reserve(qsizetype(index->data.boys.size() + index->data.girls.size()));
     for (int sex = 0; sex < 2; ++sex) {
-        const std::vector<UsName> &names = sex == 0 ? index->data.boys : index->data.girls;
-        std::vector<quint32> &latest = index->latest[sex];
-        latest.reserve(names.size());
-        for (size_t i = 0; i < names.size(); ++i) {
-            const UsName &n = names[i];
-            Index::Entry &entry = index->byName[lookupKey(n.name)];
-            int &slot = sex == 0 ? entry.boy : entry.girl;
-            if (slot < 0)
-                slot = int(i);
+        for (const UsName &n : index->names(sex)) {
             for (size_t d = 0; d < size_t(kUsDecadeCount); ++d)
                 index->totals[sex][d] += n.births[d];
-            if (n.births[kLatest] > 0)
-                latest.push_back(n.births[kLatest]);
         }
-        std::sort(latest.begin(), latest.end(), std::greater<>());
     }
     m_index = std::move(index);
 }
@@ -119,14 +114,13 @@ NameStory NameHistory::story(const QString &name) const
 {
     NameStory story;
     story.name = name.trimmed();
-    const auto found = m_index->byName.constFind(lookupKey(name));
-    if (found == m_index->byName.constEnd())
+    const int boy = m_index->find(0, story.name), girl = m_index->find(1, story.name);
+    if (boy < 0 && girl < 0)
         return story;
     story.inData = true;
-    story.boys = m_index->story(0, found->boy);
-    story.girls = m_index->story(1, found->girl);
-    story.name = found->boy >= 0 ? m_index->data.boys[size_t(found->boy)].name
-                                 : m_index->data.girls[size_t(found->girl)].name;
+    story.boys = m_index->story(0, boy);
+    story.girls = m_index->story(1, girl);
+    story.name = boy >= 0 ? m_index->data.boys[size_t(boy)].name : m_index->data.girls[size_t(girl)].name;
     return story;
 }
 
