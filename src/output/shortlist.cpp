@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -164,6 +165,15 @@ std::optional<QString> writeShortlist(const QString &folder, const Shortlist &li
 
 std::variant<Shortlist, QString> readShortlist(const QString &folder)
 {
+    // A program ended in the moment between QSaveFile giving its finished
+    // file a name ("shortlist.txt.Ab12Cd") and putting it in place leaves
+    // that file behind.
+    static const QRegularExpression leftover(QStringLiteral("^shortlist\\.txt\\.[A-Za-z0-9]{6}$"));
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList({kShortlistFile + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch())
+            QFile::remove(dir.filePath(name));
+    }
     const QString path = shortlistPath(folder);
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);

@@ -59,7 +59,8 @@ std::variant<Shortlist, QString> parseShortlist(const QByteArray &bytes);
 std::optional<QString> writeShortlist(const QString &folder, const Shortlist &list);
 // The list kept in `folder`; an empty list when nothing was kept there yet;
 // a sentence with the file's path and the reason when it cannot be read or
-// is no shortlist file.
+// is no shortlist file. Removes what a program ended while writing may have
+// left beside the file.
 std::variant<Shortlist, QString> readShortlist(const QString &folder);
 
 // Keeps the rows of a GeneratedRows in `folder` while enabled: every change
