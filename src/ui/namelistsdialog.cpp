@@ -243,6 +243,10 @@ void NameListsDialog::showListsInUse()
     }
     m_userFolderLabel->setText(tr("Your own lists (%1, %2) go in %3")
                                    .arg(kBoysFile, kGirlsFile, QDir::toNativeSeparators(m_userFolders.value(0))));
+    // The window's fixed size takes a label's one-line height: a text that
+    // wraps (a long path) gets the lines it needs.
+    for (QLabel *label : {m_boysInUse, m_girlsInUse, m_userFolderLabel})
+        label->setFixedHeight(label->heightForWidth(label->maximumWidth()));
     // The choice opens on the US names in use, as they were chosen.
     if (m_data && usInUse) {
         m_usOption->setChecked(true);

@@ -258,6 +258,11 @@ void TestNameListsDialog::listsInUse()
              (QStringList{QString(shown[0]).replace("{0}", native(0)).replace("{1}", native(1)).replace('/', QDir::separator()),
                           QString(shown[1]).replace("{0}", native(0)).replace("{1}", native(1)).replace('/', QDir::separator()),
                           shown[2]}));
+    // Each line shown whole, also when it wraps.
+    for (const char *name : {"lblBoysInUse", "lblGirlsInUse", "lblUserFolder"}) {
+        auto *label = child<QLabel>(&dialog, name);
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+    }
     QDir(folders[0]).removeRecursively();
     QTest::mouseClick(child(&dialog, "cmdOpenFolder"), Qt::LeftButton);
     QCOMPARE(folder.fakes.shell.links, QStringList{native(0)});
