@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <utility>
+
 #include "output/formats.h"
 #include "shell/settingsfile.h"
 
@@ -80,6 +82,7 @@ RestoredChoices interpretStored(const StoredText &stored, int numCount, int inte
         choices.letterIndex = indexOr(stored.optSel, 26, -1);
     // Only the text written for "on" turns it on.
     choices.drawEachNameOnce = stored.drawEachNameOnce == onOffText(true);
+    choices.keepList = stored.keepList == onOffText(true);
     return choices;
 }
 
@@ -145,6 +148,7 @@ RestoredChoices StoredSettings::restore(int numCount, int intervalCount) const
     stored.optAll = text(keys::OptAll);
     stored.optSel = text(keys::OptSel);
     stored.drawEachNameOnce = text(keys::DrawEachNameOnce);
+    stored.keepList = text(keys::KeepList);
     return interpretStored(stored, numCount, intervalCount);
 }
 
@@ -158,9 +162,12 @@ std::optional<QString> StoredSettings::store(const WindowChoices &choices)
     m_file.setValue(keys::OptAll, onOffText(choices.letterIndex < 0));
     if (choices.letterIndex >= 0)
         m_file.setValue(keys::OptSel, QString::number(choices.letterIndex));
-    // The option leaves no trace in the store of a user who never turned it on.
-    if (choices.drawEachNameOnce || m_file.contains(keys::DrawEachNameOnce))
-        m_file.setValue(keys::DrawEachNameOnce, onOffText(choices.drawEachNameOnce));
+    // An option leaves no trace in the store of a user who never turned it on.
+    for (const auto &[key, on] : {std::pair{keys::DrawEachNameOnce, choices.drawEachNameOnce},
+                                  std::pair{keys::KeepList, choices.keepList}}) {
+        if (on || m_file.contains(key))
+            m_file.setValue(key, onOffText(on));
+    }
     m_file.endGroup();
     return m_file.store();
 }

@@ -23,6 +23,7 @@ inline const QString CmbInterval = QStringLiteral("cmbInterval");
 inline const QString OptAll = QStringLiteral("optAll");
 inline const QString OptSel = QStringLiteral("optSel");
 inline const QString DrawEachNameOnce = QStringLiteral("DrawEachNameOnce");
+inline const QString KeepList = QStringLiteral("KeepListBetweenSessions");
 inline const QString SaveMethod = QStringLiteral("SaveMethod");
 } // namespace keys
 
@@ -36,6 +37,7 @@ QStringList lotteryIntervalEntries();
 struct StoredText {
     QString top, left, cmbNum, cmbInterval, optAll, optSel;
     QString drawEachNameOnce;
+    QString keepList;
 };
 
 // What the main window restores, every value already checked.
@@ -46,6 +48,7 @@ struct RestoredChoices {
     int intervalIndex = 3;  // entry "1"
     int letterIndex = -1;   // -1: "All"; else 0 (A) .. 25 (Z)
     bool drawEachNameOnce = false;
+    bool keepList = false; // the generated list kept between sessions
 };
 
 // Reads the stored text; anything the program cannot have written (not a
@@ -71,6 +74,7 @@ struct WindowChoices {
     int intervalIndex = 0;
     int letterIndex = -1; // -1: "All"
     bool drawEachNameOnce = false;
+    bool keepList = false;
 };
 
 // The settings in the store: what the main window restores at start and

@@ -201,8 +201,8 @@ QByteArray usNameFileText(Gender gender, const QStringList &names, const UsNameC
         QStringLiteral("# Chosen: ") + choiceText(choice) + QStringLiteral(", ") + QString::number(names.size())
             + (names.size() == 1 ? QStringLiteral(" name.") : QStringLiteral(" names.")),
         QStringLiteral("# Births of those decades added up; names with equal births are taken in"),
-        QStringLiteral("# alphabetical order. Written by Lullara's \"Name lists\" window; its"),
-        QStringLiteral("# \"Bundled lists\" button removes this file again."),
+        QStringLiteral("# alphabetical order. Written by Lullara's \"Name lists\" window; choosing"),
+        QStringLiteral("# \"Bundled first names\" there removes this file again."),
     };
     lines += sorted;
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
@@ -311,6 +311,30 @@ bool isUsNameFile(const QString &path)
 bool userFilesAreUsNames(const QString &folder)
 {
     return isUsNameFile(nameFilePath(folder, kBoysFile)) && isUsNameFile(nameFilePath(folder, kGirlsFile));
+}
+
+std::optional<UsNameFileHeader> readUsNameFileHeader(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.readLine(256).startsWith(kUsListMark.toUtf8()))
+        return std::nullopt;
+    static const QRegularExpression chosen(QStringLiteral(
+        "^# Chosen: (?:the (\\d{1,9}) most popular names of|every name given in) the (\\d{4})s"
+        "(?: to the (\\d{4})s)?(?:, by births)?, (\\d{1,9}) names?\\.$"));
+    // The header is the few '#' lines at the top.
+    for (int i = 0; i < 8 && !file.atEnd(); ++i) {
+        const QString line = QString::fromUtf8(file.readLine(512)).trimmed();
+        const QRegularExpressionMatch m = chosen.match(line);
+        if (!m.hasMatch())
+            continue;
+        UsNameFileHeader header;
+        header.choice.top = m.captured(1).toInt(); // none captured: every name, 0
+        header.choice.fromDecade = m.captured(2).toInt();
+        header.choice.toDecade = m.captured(3).isEmpty() ? header.choice.fromDecade : m.captured(3).toInt();
+        header.names = m.captured(4).toInt();
+        return header;
+    }
+    return std::nullopt;
 }
 
 QString usDecadeName(int decade) { return QString::number(decade) + QLatin1Char('s'); }

@@ -112,4 +112,13 @@ bool isUsNameFile(const QString &path);
 // Whether both name files in `folder` were written from this data.
 bool userFilesAreUsNames(const QString &folder);
 
+// What a name file written from this data says of itself in its header (the
+// "# Chosen:" line of usNameFileText()): the choice and how many names it
+// holds. std::nullopt for any other file, or one whose header was changed.
+struct UsNameFileHeader {
+    UsNameChoice choice;
+    int names = 0;
+};
+std::optional<UsNameFileHeader> readUsNameFileHeader(const QString &path);
+
 } // namespace lullara

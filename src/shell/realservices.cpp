@@ -116,6 +116,23 @@ MsgAnswer RealDialogs::message(QWidget *parent, const QString &title, const QStr
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
+std::optional<QString> RealDialogs::openFile(QWidget *parent, const OpenFileRequest &request)
+{
+    QFileDialog dialog(parent, request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.resize(860, 500);
+    QStringList filters;
+    for (const QString &f : request.filters)
+        filters.append(qtNameFilter(f));
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 std::optional<SaveAsResult> RealDialogs::saveAs(QWidget *parent, const SaveAsRequest &request)
 {
     const QString title =

@@ -28,6 +28,7 @@ public:
     // before creating a file that does not exist yet; a No there shows the
     // dialog again.
     std::optional<SaveAsResult> saveAs(QWidget *parent, const SaveAsRequest &request) override;
+    std::optional<QString> openFile(QWidget *parent, const OpenFileRequest &request) override;
 };
 
 class RealShell : public Shell {

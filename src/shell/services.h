@@ -29,6 +29,11 @@ struct SaveAsRequest {
     bool confirmCreate = true;
 };
 
+struct OpenFileRequest {
+    QString title;
+    QStringList filters; // e.g. "Text Document (*.txt)"; the first is chosen
+};
+
 struct SaveAsResult {
     QString fileName;
     int filterIndex = 2; // counted from 1
@@ -42,6 +47,8 @@ public:
                               MsgButtons buttons, MsgIcon icon) = 0;
     // The Save As dialog; std::nullopt when the user cancels.
     virtual std::optional<SaveAsResult> saveAs(QWidget *parent, const SaveAsRequest &request) = 0;
+    // The Open dialog for one existing file; std::nullopt when the user cancels.
+    virtual std::optional<QString> openFile(QWidget *parent, const OpenFileRequest &request) = 0;
 };
 
 // Outcome of handing a link to the desktop. `ok` false carries the

@@ -1,13 +1,16 @@
 #include "ui/mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,17 +25,23 @@
 #include <tuple>
 
 #include "app/settingsvalues.h"
+#include "names/namefile.h"
 #include "names/namefolder.h"
+#include "names/usnames.h"
+#include "output/comparison.h"
 #include "output/formats.h"
+#include "output/shortlist.h"
 #include "shell/aboutwindow.h"
 #include "shell/executelink.h"
 #include "shell/resources.h"
 #include "shell/settingsfile.h"
 #include "shell/smallwidgets.h"
 #include "ui/classiccolours.h"
+#include "ui/comparisonwindow.h"
 #include "ui/elidingdelegate.h"
 #include "ui/generatedlist.h"
 #include "ui/namebox.h"
+#include "ui/namecard.h"
 #include "ui/namelistsdialog.h"
 #include "ui/statusbar.h"
 
@@ -117,10 +126,26 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
     m_output.setSaveFilterMemory([this] { return StoredSettings(*m_services.settings).saveFilter(); },
                                  [this](int filter) { StoredSettings(*m_services.settings).rememberSaveFilter(filter); });
 
+    // While "Keep the list between sessions" is on, every change of the rows is written at once.
+    m_keptListFolder = userNameFolder();
+    m_keeper = new ShortlistKeeper(&m_rows, m_keptListFolder, this);
+    connect(m_keeper, &ShortlistKeeper::writeFailed, this, [this](const QString &reason) {
+        if (m_keepFailureSaid)
+            return;
+        m_keepFailureSaid = true;
+        m_services.dialogs->message(this, QStringLiteral("Lullara"),
+                                    tr("The list could not be kept for the next session:") + QStringLiteral("\r\n")
+                                        + reason + QStringLiteral("\r\n\r\n")
+                                        + tr("This is said once; turn \"Keep the list between sessions\" off and on "
+                                             "again to try anew."),
+                                    MsgButtons::Ok, MsgIcon::Exclamation);
+    });
+
     buildControls();
     buildMenu();
     buildTabOrder();
     bindCore();
+    bindNameCards();
     m_built = true;
     applyPalette();
 }
@@ -518,10 +543,30 @@ void MainWindow::buildMenu()
     m_drawOnceAction->setObjectName(QStringLiteral("mnuDrawOnce"));
     m_drawOnceAction->setCheckable(true);
     connect(m_drawOnceAction, &QAction::toggled, &m_lottery, &Lottery::setDrawEachNameOnce);
+    m_keepListAction = m_menu->addAction(tr("Keep the list between sessions"));
+    m_keepListAction->setObjectName(QStringLiteral("mnuKeepList"));
+    m_keepListAction->setCheckable(true);
+    connect(m_keepListAction, &QAction::toggled, this, [this](bool on) {
+        m_keepFailureSaid = false;
+        m_keeper->setEnabled(on);
+    });
     m_menu->addSeparator();
     QAction *nameListsAction = m_menu->addAction(tr("&Name lists…"));
     nameListsAction->setObjectName(QStringLiteral("mnuNameLists"));
     connect(nameListsAction, &QAction::triggered, this, &MainWindow::showNameLists);
+
+    // The right-click menu on a name: its own items, then the main menu's.
+    m_nameMenu = new QMenu(this);
+    m_nameMenu->setObjectName(QStringLiteral("mnuName"));
+    m_aboutNameAction = m_nameMenu->addAction(tr("About this name\u2026"));
+    m_aboutNameAction->setObjectName(QStringLiteral("mnuAboutName"));
+    connect(m_aboutNameAction, &QAction::triggered, this, [this] { showNameCard(m_menuName); });
+    m_compareAction = m_nameMenu->addAction(tr("Compare with a saved list\u2026"));
+    m_compareAction->setObjectName(QStringLiteral("mnuCompare"));
+    connect(m_compareAction, &QAction::triggered, this, &MainWindow::compareWithSavedList);
+    m_nameMenu->addSeparator();
+    m_nameMenu->addActions(m_menu->actions());
+    connect(m_nameMenu, &QMenu::aboutToShow, m_menu, &QMenu::aboutToShow);
 
     // The shortcut keys act whenever this window is active, whatever state the
     // menu items were left in when the menu was last opened.
@@ -577,6 +622,7 @@ void placeDrawnLabel(QLabel *label, int top)
 
 void MainWindow::showDrawnName(const QString &fullName)
 {
+    m_drawnName = fullName;
     // A name longer than the window is wide shows its beginning.
     const QString name = ElidingDelegate::fitted(fullName, m_nameLabel->fontMetrics(), width());
     // A run shows each drawn name twice (the tick, then the name box's click).
@@ -616,6 +662,100 @@ void MainWindow::bindCore()
         connect(list, &NameList::chosen, this, [this, list](int position) { showDrawnName(list->at(position)); });
     connect(m_wantedSelector, &QComboBox::currentTextChanged, &m_lottery, &Lottery::setWantedText);
     connect(m_intervalSelector, &QComboBox::currentTextChanged, &m_lottery, &Lottery::setIntervalText);
+}
+
+void MainWindow::bindNameCards()
+{
+    for (QAbstractItemView *view :
+         std::initializer_list<QAbstractItemView *>{m_generatedList, m_boysBox->view(), m_girlsBox->view()}) {
+        connect(view, &QAbstractItemView::doubleClicked, this,
+                [this](const QModelIndex &index) { showNameCard(index.data().toString()); });
+        view->installEventFilter(this); // Enter
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &pos) {
+            QModelIndex index = view->indexAt(pos);
+            if (!index.isValid())
+                index = view->currentIndex();
+            showNameMenu(view->viewport()->mapToGlobal(pos), index.data().toString(), view == m_generatedList);
+        });
+    }
+    m_nameLabel->installEventFilter(this); // double-click
+    m_nameLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_nameLabel, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { showNameMenu(m_nameLabel->mapToGlobal(pos), m_drawnName, false); });
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_nameLabel && event->type() == QEvent::MouseButtonDblClick) {
+        showNameCard(m_drawnName);
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *view = qobject_cast<QAbstractItemView *>(watched);
+        if (view && (key == Qt::Key_Return || key == Qt::Key_Enter) && view->currentIndex().isValid()) {
+            showNameCard(view->currentIndex().data().toString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showNameMenu(const QPoint &globalPos, const QString &name, bool onGeneratedList)
+{
+    m_menuName = name;
+    m_aboutNameAction->setEnabled(!name.isEmpty());
+    m_compareAction->setVisible(onGeneratedList);
+    m_nameMenu->popup(globalPos);
+}
+
+void MainWindow::showNameCard(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return;
+    // One card at a time: the next name shows in it.
+    if (!m_nameCard) {
+        m_nameCard = new NameCard(this);
+        m_nameCard->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_nameCard->showName(name, nameFilePath(m_names.programDir(), kUsNamesFile));
+    m_nameCard->show();
+    m_nameCard->raise();
+    m_nameCard->activateWindow();
+}
+
+void MainWindow::compareWithSavedList()
+{
+    const QString title = tr("Compare with a saved list");
+    const auto path = m_services.dialogs->openFile(
+        this, {title, {tr("Lists saved by Lullara (*.txt;*.htm;*.html)"), QStringLiteral("All Files (*.*)")}});
+    if (!path)
+        return;
+    const auto saved = readSavedList(*path);
+    if (const auto *reason = std::get_if<QString>(&saved)) {
+        m_services.dialogs->message(this, title, *reason, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    delete m_comparison;
+    m_comparison = new ComparisonWindow(compareNames(comparedRows(m_rows), std::get<SavedList>(saved).names),
+                                        QFileInfo(*path).fileName(), m_services, &m_rows, this);
+    m_comparison->setAttribute(Qt::WA_DeleteOnClose);
+    m_comparison->show();
+}
+
+void MainWindow::restoreKeptList()
+{
+    const auto kept = readShortlist(m_keptListFolder);
+    if (const auto *list = std::get_if<Shortlist>(&kept)) {
+        restoreShortlist(m_rows, *list);
+        return;
+    }
+    m_services.dialogs->message(m_splash ? m_splash.data() : this, QStringLiteral("Lullara"),
+                                tr("The list of the last session could not be read:") + QStringLiteral("\r\n")
+                                    + std::get<QString>(kept) + QStringLiteral("\r\n\r\n")
+                                    + tr("The list starts empty and is kept anew from now on."),
+                                MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void MainWindow::showRunState()
@@ -702,6 +842,7 @@ void MainWindow::showNameLists()
     m_nameListsDialog = new NameListsDialog(
         m_services, m_names.programDir(), [this] { chooseLetter(m_names.letterFilter()); }, this);
     m_nameListsDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_nameListsDialog, &NameListsDialog::listsChanged, this, [this](const QString &text) { showStatus(text); });
     m_nameListsDialog->open();
 }
 
@@ -763,6 +904,10 @@ bool MainWindow::load()
     }
     if (m_halted)
         return false;
+    if (choices.keepList) {
+        restoreKeptList();
+        m_keepListAction->setChecked(true);
+    }
 
     showRunState();
     showStatus(Lottery::readyText());
@@ -786,6 +931,7 @@ void MainWindow::storeSettings()
             choices.letterIndex = i;
     }
     choices.drawEachNameOnce = m_drawOnceAction->isChecked();
+    choices.keepList = m_keepListAction->isChecked();
     if (const auto failure = StoredSettings(*m_services.settings).store(choices)) {
         // Said once, on closing: the choices of this run are lost.
         m_services.dialogs->message(

@@ -31,6 +31,9 @@ namespace lullara {
 
 class AboutWindow;
 class ClickLabel;
+class ComparisonWindow;
+class NameCard;
+class ShortlistKeeper;
 class GeneratedList;
 class NameListsDialog;
 class NameBox;
@@ -61,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The controls, one group at a time.
@@ -87,6 +91,14 @@ private:
     void showAbout();
     // The "Name lists" window, over this one.
     void showNameLists();
+    // Double-click, Enter and the right-click menu on a name open its card.
+    void bindNameCards();
+    void showNameCard(const QString &name);
+    void showNameMenu(const QPoint &globalPos, const QString &name, bool onGeneratedList);
+    // Compares the generated list with a list saved by Lullara.
+    void compareWithSavedList();
+    // The list kept from the last session, before "Ready".
+    void restoreKeptList();
     void showRunState();
     void showProgress();
     void showStatus(const QString &text, bool paintNow = false);
@@ -103,6 +115,13 @@ private:
     QPointer<QWidget> m_splash;
     QPointer<AboutWindow> m_about;
     QPointer<NameListsDialog> m_nameListsDialog;
+    QPointer<NameCard> m_nameCard;
+    QPointer<ComparisonWindow> m_comparison;
+    ShortlistKeeper *m_keeper;
+    QString m_keptListFolder;
+    bool m_keepFailureSaid = false; // a failed write of the kept list is said once
+    QString m_drawnName;  // the drawn name in full
+    QString m_menuName;   // the name the right-click menu was opened on
     bool m_built = false; // every control made
     bool m_stored = false;
     bool m_halted = false; // a name list could not be read
@@ -131,6 +150,9 @@ private:
     QMenu *m_menu;
     QAction *m_startAction, *m_stopAction, *m_pauseAction, *m_resumeAction, *m_aboutAction;
     QAction *m_drawOnceAction; // "Draw each name once", remembered
+    QAction *m_keepListAction; // "Keep the list between sessions", remembered
+    QMenu *m_nameMenu;         // the right-click menu on a name
+    QAction *m_aboutNameAction, *m_compareAction;
     QCursor m_handPointer; // the pointer stored with cmdStart
     // A screen reader's live region: a label outside the client area whose
     // accessible name is each announcement of a run.

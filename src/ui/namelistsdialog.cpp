@@ -14,6 +14,7 @@
 
 #include "names/namefile.h"
 #include "names/namefolder.h"
+#include "shell/executelink.h"
 #include "shell/smallwidgets.h"
 
 namespace lullara {
@@ -40,11 +41,19 @@ bool isUsersOwn(const QString &path)
     return QFile::exists(path) && !isUsNameFile(path);
 }
 
+QString decadesText(const UsNameChoice &choice)
+{
+    return choice.fromDecade == choice.toDecade
+        ? NameListsDialog::tr("the %1").arg(usDecadeName(choice.fromDecade))
+        : NameListsDialog::tr("the %1 to the %2").arg(usDecadeName(choice.fromDecade), usDecadeName(choice.toDecade));
+}
+
 } // namespace
 
 NameListsDialog::NameListsDialog(const Services &services, const QString &programDir,
                                  std::function<void()> reloadLists, QWidget *parent)
-    : QDialog(parent), m_services(services), m_reloadLists(std::move(reloadLists)), m_userFolders(userNameFolders())
+    : QDialog(parent), m_services(services), m_reloadLists(std::move(reloadLists)), m_programDir(programDir),
+      m_userFolders(userNameFolders())
 {
     setObjectName(QStringLiteral("dlgNameLists"));
     setWindowTitle(tr("Name lists"));
@@ -70,9 +79,8 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
         m_topSelector->addItem(QString::number(n), n);
     m_topSelector->addItem(tr("all", "keep the all most popular names"), 0);
     m_topSelector->setCurrentIndex(m_topSelector->findData(100));
-    QLabel *topLabel = makeLabel(sourceBox, "lblTopNames", tr("&keep the"));
+    QLabel *topLabel = makeLabel(sourceBox, "lblTopNames", tr("&keep the most popular names:"));
     topLabel->setBuddy(m_topSelector);
-    QLabel *topAfter = makeLabel(sourceBox, "lblTopNamesAfter", tr("most popular names of each list"));
 
     m_boysCount = makeLabel(sourceBox, "lblBoysCount", QString());
     m_girlsCount = makeLabel(sourceBox, "lblGirlsCount", QString());
@@ -101,7 +109,6 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     auto *top = new QHBoxLayout;
     top->addWidget(topLabel);
     top->addWidget(m_topSelector);
-    top->addWidget(topAfter);
     top->addStretch();
     grid->addLayout(decades, 2, 1, 1, 3);
     grid->addLayout(top, 3, 1, 1, 3);
@@ -112,31 +119,49 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     grid->addWidget(m_skippedNote, 8, 1, 1, 3);
     grid->setColumnMinimumWidth(0, 16);
 
+    // Where the lists come from now, and where the user's own lists go.
+    auto *inUseBox = new QGroupBox(tr("In use now"), this);
+    m_boysInUse = makeLabel(inUseBox, "lblBoysInUse", QString());
+    m_girlsInUse = makeLabel(inUseBox, "lblGirlsInUse", QString());
+    m_userFolderLabel = makeLabel(inUseBox, "lblUserFolder", QString());
+    m_openFolderButton = new QPushButton(tr("&Open folder"), inUseBox);
+    m_openFolderButton->setObjectName(QStringLiteral("cmdOpenFolder"));
+    m_openFolderButton->setAutoDefault(false);
+    for (QLabel *label : {m_boysInUse, m_girlsInUse, m_userFolderLabel}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setMinimumWidth(440);
+        label->setMaximumWidth(440);
+    }
+    auto *inUse = new QGridLayout(inUseBox);
+    inUse->addWidget(m_boysInUse, 0, 0, 1, 2);
+    inUse->addWidget(m_girlsInUse, 1, 0, 1, 2);
+    inUse->addWidget(m_userFolderLabel, 2, 0);
+    inUse->addWidget(m_openFolderButton, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+
     m_useButton = new QPushButton(tr("&Use these lists"), this);
     m_useButton->setObjectName(QStringLiteral("cmdUseLists"));
-    m_bundledButton = new QPushButton(tr("Bundled &lists"), this);
-    m_bundledButton->setObjectName(QStringLiteral("cmdBundledLists"));
     m_closeButton = new QPushButton(tr("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     m_useButton->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_useButton);
-    buttons->addWidget(m_bundledButton);
     buttons->addWidget(m_closeButton);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(inUseBox);
     layout->addWidget(sourceBox);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    setTabOrder(m_openFolderButton, m_bundledOption);
     setTabOrder(m_bundledOption, m_usOption);
     setTabOrder(m_usOption, m_fromSelector);
     setTabOrder(m_fromSelector, m_toSelector);
     setTabOrder(m_toSelector, m_topSelector);
     setTabOrder(m_topSelector, m_useButton);
-    setTabOrder(m_useButton, m_bundledButton);
-    setTabOrder(m_bundledButton, m_closeButton);
+    setTabOrder(m_useButton, m_closeButton);
 
     // The data is read now, each time the window opens, and never at start-up.
     auto data = readUsNames(nameFilePath(programDir, kUsNamesFile));
@@ -157,10 +182,7 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
         // carries a path, which is plain text whatever its folders are called.
         m_usOption->setToolTip(Qt::convertFromPlainText(tr("The US name data cannot be used: %1").arg(std::get<QString>(data))));
     }
-    const QString boysFolder = nameFileFolder(kBoysFile, m_userFolders, programDir);
-    const bool usInUse = boysFolder == nameFileFolder(kGirlsFile, m_userFolders, programDir)
-        && boysFolder != programDir && userFilesAreUsNames(boysFolder);
-    (m_data && usInUse ? m_usOption : m_bundledOption)->setChecked(true);
+    showListsInUse();
 
     // The first decade never lies after the last one.
     connect(m_fromSelector, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -176,7 +198,11 @@ NameListsDialog::NameListsDialog(const Services &services, const QString &progra
     connect(m_topSelector, &QComboBox::currentIndexChanged, this, &NameListsDialog::showSelection);
     connect(m_usOption, &QRadioButton::toggled, this, &NameListsDialog::showSource);
     connect(m_useButton, &QPushButton::clicked, this, &NameListsDialog::useLists);
-    connect(m_bundledButton, &QPushButton::clicked, this, &NameListsDialog::useBundledLists);
+    connect(m_openFolderButton, &QPushButton::clicked, this, [this] {
+        // Made first, so the file manager has a folder to show.
+        QDir().mkpath(m_userFolders.value(0));
+        executeLink(m_services, this, QDir::toNativeSeparators(m_userFolders.value(0)));
+    });
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     showSelection();
@@ -187,6 +213,51 @@ UsNameChoice NameListsDialog::choice() const
 {
     return {m_fromSelector->currentData().toInt(), m_toSelector->currentData().toInt(),
             m_topSelector->currentData().toInt()};
+}
+
+void NameListsDialog::showListsInUse()
+{
+    std::optional<UsNameFileHeader> usInUse;
+    for (Gender gender : {Gender::Boys, Gender::Girls}) {
+        const bool boys = gender == Gender::Boys;
+        const QString file = boys ? kBoysFile : kGirlsFile;
+        const QString folder = nameFileFolder(file, m_userFolders, m_programDir);
+        const QString path = nameFilePath(folder, file);
+        const auto header = folder == m_programDir ? std::nullopt : readUsNameFileHeader(path);
+        QString where;
+        if (folder == m_programDir)
+            where = tr("the bundled list");
+        else if (!header)
+            where = tr("your own list, %1").arg(QDir::toNativeSeparators(path));
+        else {
+            const QString count = header->names == 1 ? tr("1 name") : tr("%1 names").arg(header->names);
+            where = header->choice.top > 0
+                ? tr("US names, the %1 most popular of %2: %3")
+                      .arg(QString::number(header->choice.top), decadesText(header->choice), count)
+                : tr("US names, every name of %1: %2").arg(decadesText(header->choice), count);
+        }
+        (boys ? m_boysInUse : m_girlsInUse)->setText((boys ? tr("Boys: %1") : tr("Girls: %1")).arg(where));
+        if (header && !usInUse)
+            usInUse = header;
+    }
+    m_userFolderLabel->setText(tr("Your own lists (%1, %2) go in %3")
+                                   .arg(kBoysFile, kGirlsFile, QDir::toNativeSeparators(m_userFolders.value(0))));
+    // The window's fixed size takes a label's one-line height: a text that
+    // wraps (a long path) gets the lines it needs.
+    for (QLabel *label : {m_boysInUse, m_girlsInUse, m_userFolderLabel})
+        label->setFixedHeight(label->heightForWidth(label->maximumWidth()));
+    // The choice opens on the US names in use, as they were chosen.
+    if (m_data && usInUse) {
+        m_usOption->setChecked(true);
+        for (const auto &[selector, value] : {std::pair{m_fromSelector, usInUse->choice.fromDecade},
+                                              std::pair{m_toSelector, usInUse->choice.toDecade},
+                                              std::pair{m_topSelector, usInUse->choice.top}}) {
+            if (const int index = selector->findData(value); index >= 0)
+                selector->setCurrentIndex(index);
+        }
+    } else {
+        m_bundledOption->setChecked(true);
+    }
 }
 
 void NameListsDialog::showSelection()
@@ -218,14 +289,17 @@ void NameListsDialog::showSource()
     const bool us = m_usOption->isChecked();
     for (QWidget *w : std::initializer_list<QWidget *>{m_fromSelector, m_toSelector, m_topSelector})
         w->setEnabled(us);
-    for (QLabel *label : findChildren<QLabel *>())
+    for (QLabel *label : m_usOption->parentWidget()->findChildren<QLabel *>())
         label->setEnabled(us);
 }
 
 void NameListsDialog::useLists()
 {
     if (!m_usOption->isChecked()) {
-        useBundledLists();
+        if (useBundledLists()) {
+            emit listsChanged(tr("The bundled name lists are in use."));
+            accept();
+        }
         return;
     }
     if (!m_data)
@@ -256,20 +330,24 @@ void NameListsDialog::useLists()
         }
     }
     m_reloadLists();
+    emit listsChanged(tr("The US names are in use: %1 boys' and %2 girls' names.")
+                          .arg(m_selection.boys.size())
+                          .arg(m_selection.girls.size()));
+    accept();
 }
 
-void NameListsDialog::useBundledLists()
+bool NameListsDialog::useBundledLists()
 {
     if (!mayReplaceUsersOwnFiles(tr("removed", "your own name list will be ...")))
-        return;
+        return false;
     for (const QString &folder : m_userFolders) {
         if (const auto error = removeUserNameFiles(folder)) {
             showFileError(tr("removed", "the name list could not be ..."), *error);
-            return;
+            return false;
         }
     }
-    m_bundledOption->setChecked(true);
     m_reloadLists();
+    return true;
 }
 
 void NameListsDialog::showFileError(const QString &what, const UsFileError &error)

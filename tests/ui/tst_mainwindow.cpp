@@ -11,7 +11,11 @@
 #include "fixture.h"
 #include "names/namefolder.h"
 #include "names/usnames.h"
+#include "output/comparison.h"
+#include "output/formats.h"
+#include "output/shortlist.h"
 #include "ui/mainwindow.h"
+#include "ui/namecard.h"
 #include "ui/namelistsdialog.h"
 #include "ui/statusbar.h"
 
@@ -133,6 +137,9 @@ private slots:
     void lockPanelsDimWhileTheLockIsOff();
     void lockKeysShowAtOnce();
     void usNamesBecomeTheListsAndGoAgain();
+    void nameCardOpensFromEveryName();
+    void keptListComesBack();
+    void comparesWithASavedList();
 };
 
 void TestMainWindow::loadsStoredChoices_data()
@@ -175,7 +182,11 @@ void TestMainWindow::storesChoicesOnClose()
         w.close();
     };
     session([](MainWindow &) {});
-    QVERIFY(!store().contains("Setting/DrawEachNameOnce")); // never turned on, never written
+    const QByteArray untouched = readAll(Folder::settingsFile());
+    for (const char *key : {"Setting/DrawEachNameOnce", "Setting/KeepListBetweenSessions"})
+        QVERIFY2(!store().contains(key), key); // never turned on, never written
+    session([](MainWindow &) {});
+    QCOMPARE(readAll(Folder::settingsFile()), untouched);
     store().setValue("Setting/optSel", "10");
     store().sync();
     session([](MainWindow &w) {
@@ -467,6 +478,9 @@ void TestMainWindow::usNamesBecomeTheListsAndGoAgain()
     QVERIFY(text(dialog, "lblGirlsPreview").startsWith("Girla, Girlb, Girlc, "));
 
     QTest::mouseClick(child(dialog, "cmdUseLists"), Qt::LeftButton);
+    // Said in the status text; the window goes.
+    QTRY_VERIFY(!w.findChild<NameListsDialog *>());
+    QCOMPARE(child<StatusBar>(&w, "stuMain")->panel(1)->text(), "The US names are in use: 10 boys' and 10 girls' names.");
     const QString boysFile = nameFilePath(userNameFolder(), "guyname.txt");
     QFile written(boysFile);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -480,13 +494,148 @@ void TestMainWindow::usNamesBecomeTheListsAndGoAgain()
     QCOMPARE(w.names()->girls()->at(0), QStringLiteral("Girla"));
 
     // Opened again, the window starts from the lists in use.
-    delete dialog;
     dialog = open();
     QVERIFY(child<QRadioButton>(dialog, "optUsNames")->isChecked());
-    QTest::mouseClick(child(dialog, "cmdBundledLists"), Qt::LeftButton);
+    QCOMPARE(child<QComboBox>(dialog, "cmbTopNames")->currentText() + text(dialog, "lblBoysInUse"),
+             "10Boys: US names, the 10 most popular of the 2010s: 10 names");
+    QTest::mouseClick(child(dialog, "optBundledNames"), Qt::LeftButton, {}, QPoint(6, child(dialog, "optBundledNames")->height() / 2));
+    QTest::mouseClick(child(dialog, "cmdUseLists"), Qt::LeftButton);
+    QTRY_VERIFY(!w.findChild<NameListsDialog *>());
+    QCOMPARE(child<StatusBar>(&w, "stuMain")->panel(1)->text(), "The bundled name lists are in use.");
     QVERIFY(!QFile::exists(boysFile) && !QFile::exists(nameFilePath(userNameFolder(), "girlname.txt")));
     QCOMPARE(w.names()->boys()->count(), Folder::defaultBoys().size() - 1); // its comment aside
     QVERIFY(folder.fakes.dialogs.messages.isEmpty());
+}
+
+// Double-click, Enter and "About this name…" open the card of the name under them: on the generated
+// list, in either name box, on the drawn name. One card at a time.
+void TestMainWindow::nameCardOpensFromEveryName()
+{
+    Opened o(true, {"Leslie", "John"});
+    QVERIFY(QFile::copy(QStringLiteral(LULLARA_TEST_DATA_DIR "/usnames_small.txt"), nameFilePath(o.folder.path(), kUsNamesFile)));
+    o.w.rows()->append("Mary", "women");
+    o.w.names()->girls()->choose(o.w.names()->girls()->count() - 1); // Zoe, drawn
+    auto *generated = child<QAbstractItemView>(&o.w, "lstGenerator");
+    auto *boys = child(&o.w, "lstBoys")->findChild<QListView *>();
+    auto *girls = child(&o.w, "lstGirls")->findChild<QListView *>();
+    const auto middleOf = [](QAbstractItemView *view, int row) { return view->visualRect(view->model()->index(row, 0)).center(); };
+    // As the mouse gives it: a press and a release, then the double-click and its release.
+    const auto doubleClick = [](QWidget *target, QPoint at) {
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+    };
+    const auto card = [&o] {
+        auto *shown = o.w.findChild<QWidget *>("frmNameCard");
+        return shown && shown->isVisible() ? child<QLabel>(shown, "lblCardName")->text() : QStringLiteral("none");
+    };
+    const std::pair<std::function<void()>, QString> ways[] = {
+        {[&] { doubleClick(generated->viewport(), middleOf(generated, 0)); }, "Mary"},
+        {[&] { doubleClick(child(&o.w, "lblSname"), QPoint(80, 10)); }, "Zoe"},
+        {[&] { boys->setCurrentIndex(boys->model()->index(1, 0)); QTest::keyClick(boys, Qt::Key_Return); }, "Leslie"},
+        {[&] {
+             emit girls->customContextMenuRequested(middleOf(girls, 0));
+             auto *menu = child<QMenu>(&o.w, "mnuName");
+             QVERIFY(menu->isVisible() && !child<QAction>(menu, "mnuCompare")->isVisible());
+             child<QAction>(menu, "mnuAboutName")->trigger();
+             menu->close();
+         }, "Anna"},
+    };
+    for (const auto &[open, name] : ways) {
+        open();
+        QCOMPARE(card(), name);
+    }
+    QCOMPARE(o.w.findChildren<NameCard *>().size(), 1);
+}
+
+// "Keep the list between sessions": the rows and their ticks come back at the next start, before
+// "Ready"; off, nothing is written. A write that fails is said once.
+void TestMainWindow::keptListComesBack()
+{
+    const QString kept = QDir(userNameFolder()).filePath(kShortlistFile);
+    const Shortlist made = {{"Zoë", "women", true}, {"Ben", "men", false}};
+    // How often the item is chosen; then what is kept, the stored setting and what comes back.
+    const std::tuple<int, QByteArray, QString, Shortlist> rows[] = {
+        {0, "<missing>", "", {}},                 // never turned on: no trace
+        {2, shortlistBytes({}), "", {}},          // on, then off before the names came: off at close, unstored
+        {1, shortlistBytes(made), "True", made}};
+    for (const auto &[toggles, file, stored, restored] : rows) {
+        Folder folder;
+        QFile::remove(kept);
+        {
+            MainWindow w(folder.fakes.services(), folder.path());
+            QVERIFY(w.load());
+            QVERIFY(!child<QAction>(&w, "mnuKeepList")->isChecked());
+            for (int i = 0; i < toggles; ++i)
+                child<QAction>(&w, "mnuKeepList")->trigger();
+            w.rows()->append("Zoë", "women");
+            w.rows()->append("Ben", "men");
+            w.rows()->setTicked(1, true);
+            w.close();
+        }
+        QCOMPARE(readAll(kept), file);
+        QCOMPARE(store().value("Setting/KeepListBetweenSessions").toString(), stored);
+        MainWindow again(folder.fakes.services(), folder.path());
+        QVERIFY(again.load());
+        QVERIFY(shortlistOf(*again.rows()) == restored);
+        QCOMPARE(child<QAction>(&again, "mnuKeepList")->isChecked(), toggles == 1);
+        QCOMPARE(child<StatusBar>(&again, "stuMain")->panel(1)->text(), QStringLiteral("Ready"));
+        QVERIFY(folder.fakes.dialogs.messages.isEmpty());
+    }
+    // A folder where the file belongs: each change fails to be written, and that is said once.
+    Folder folder;
+    QVERIFY(QDir().mkpath(kept));
+    MainWindow w(folder.fakes.services(), folder.path());
+    QVERIFY(w.load());
+    child<QAction>(&w, "mnuKeepList")->trigger();
+    w.rows()->append("Anna", "women");
+    w.rows()->setTicked(1, true);
+    QCOMPARE(folder.fakes.dialogs.messages.size(), 1);
+    QVERIFY2(folder.fakes.dialogs.messages.first().text.startsWith("The list could not be kept for the next session:\r\n"),
+             qPrintable(folder.fakes.dialogs.messages.first().text));
+    QDir(kept).removeRecursively();
+}
+
+// "Compare with a saved list…" on the generated list: the names on both lists, accents and case
+// aside, how many each side had; ticked here or copied. A file of another kind is refused.
+void TestMainWindow::comparesWithASavedList()
+{
+    Opened o(true);
+    for (const char *name : {"Zoë", "Ben", "Anna", "José"})
+        o.w.rows()->append(QString::fromUtf8(name), "women");
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("from-dad.htm"), other = dir.filePath("notes.txt");
+    QFile file(saved), notes(other);
+    QVERIFY(file.open(QIODevice::WriteOnly) && notes.open(QIODevice::WriteOnly));
+    file.write(htmlExport({{"ZOË", "Carl", "jose\u0301", "Anna"}, 4, "1/2/2025 10:00:00", "/x/girl.gif"}));
+    notes.write("Anna\r\nBen\r\n");
+    file.close();
+    notes.close();
+    auto *generated = child<QAbstractItemView>(&o.w, "lstGenerator");
+    emit generated->customContextMenuRequested(QPoint(5, 5));
+    QVERIFY(child<QAction>(&o.w, "mnuCompare")->isVisible());
+    child<QMenu>(&o.w, "mnuName")->close();
+
+    o.folder.fakes.dialogs.openResults << std::nullopt << other << saved;
+    for (int i = 0; i < 2; ++i) // cancelled, then a file of another kind
+        child<QAction>(&o.w, "mnuCompare")->trigger();
+    QVERIFY(!o.w.findChild<QDialog *>("dlgCompare"));
+    QCOMPARE(o.folder.fakes.dialogs.messages.size(), 1);
+    QCOMPARE(o.folder.fakes.dialogs.messages.first().text, std::get<QString>(readSavedList(other)));
+
+    child<QAction>(&o.w, "mnuCompare")->trigger();
+    auto *window = child<QDialog>(&o.w, "dlgCompare");
+    QCOMPARE(child<QLabel>(window, "lblCompareCounts")->text(),
+             "This list: 4 names\nfrom-dad.htm: 4 names\nOn both lists: 3 names");
+    auto *shared = child<QListWidget>(window, "lstShared");
+    QStringList names;
+    for (int i = 0; i < shared->count(); ++i)
+        names << shared->item(i)->text();
+    QCOMPARE(names, QStringList({"Zoë", "Anna", "José"}));
+    QTest::mouseClick(child(window, "cmdTickShared"), Qt::LeftButton);
+    QCOMPARE(o.w.rows()->tickedTexts(), QStringList({"Zoë", "Anna", "José"}));
+    QTest::mouseClick(child(window, "cmdCopyShared"), Qt::LeftButton);
+    QCOMPARE(o.folder.fakes.clipboard.text, std::optional<QString>(clipboardText(names)));
 }
 
 QTEST_MAIN(TestMainWindow)

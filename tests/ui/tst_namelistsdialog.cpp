@@ -49,14 +49,15 @@ struct Window {
     QString label(const char *name) const { return child<QLabel>(dialog.get(), name)->text(); }
     // A click on the option's round button: the Windows style takes clicks
     // on its text and button only, not on the rest of its row.
-    void chooseUsNames() const
+    void chooseUsNames() const { choose("optUsNames"); }
+    void choose(const char *option) const
     {
-        QWidget *option = child(dialog.get(), "optUsNames");
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        QWidget *button = child(dialog.get(), option);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
-    void use() const
+    void use(const char *option = "optUsNames") const
     {
-        chooseUsNames();
+        choose(option);
         QTest::mouseClick(child(dialog.get(), "cmdUseLists"), Qt::LeftButton);
     }
     QStringList boxes() const
@@ -95,9 +96,11 @@ private slots:
         QCOMPARE(w.label("lblBoysPreview"), QStringLiteral("Boya, Boyb, Boyc, Boyd, Boye, Boyf, Boyg, Boyh"));
         QCOMPARE(w.label("lblGirlsPreview"), QStringLiteral("Girla, Girlb, Girlc, Girld, Girle, Girlf, Girlg, Girlh, \u2026"));
         w.use();
-        QTest::mouseClick(child(w.dialog.get(), "cmdBundledLists"), Qt::LeftButton);
-        QVERIFY(child<QRadioButton>(w.dialog.get(), "optBundledNames")->isChecked());
+        QVERIFY(!w.dialog->isVisible()); // done: the window goes
+        w.dialog->show();
+        w.use("optBundledNames");
         QVERIFY(!QFile::exists(nameFilePath(userNameFolder(), kBoysFile)));
+        QCOMPARE(w.reloads, 2);
     }
 
     void pathsStayPlainText()
@@ -148,9 +151,9 @@ private slots:
     void ownListsAskWithNoAsDefault()
     {
         const std::tuple<const char *, int, MsgAnswer> rows[] = {
-            {"cmdUseLists", 0, MsgAnswer::No}, {"cmdBundledLists", 0, MsgAnswer::No},
-            {"cmdUseLists", 1, MsgAnswer::No}, {"cmdUseLists", 1, MsgAnswer::Yes}};
-        for (const auto &[button, place, answer] : rows) {
+            {"optUsNames", 0, MsgAnswer::No}, {"optBundledNames", 0, MsgAnswer::No},
+            {"optUsNames", 1, MsgAnswer::No}, {"optUsNames", 1, MsgAnswer::Yes}};
+        for (const auto &[option, place, answer] : rows) {
             Window w("M\tBob" + kBirths + "F\tAnna" + kBirths);
             const QStringList folders = userNameFolders();
             QCOMPARE(folders.size(), 2);
@@ -158,14 +161,14 @@ private slots:
             QVERIFY(QDir().mkpath(folders[place]));
             writeNameFile(mine, {"Mine"});
             w.folder.fakes.dialogs.answers.enqueue(answer);
-            w.chooseUsNames();
-            QTest::mouseClick(child(w.dialog.get(), button), Qt::LeftButton);
+            w.use(option);
             const auto &messages = w.folder.fakes.dialogs.messages;
             QCOMPARE(messages.size(), 1);
             QCOMPARE(messages.first().text.section("\r\n", 0, 1),
-                     "Your own name list will be " + QString(button == QString("cmdUseLists") ? "replaced" : "removed")
+                     "Your own name list will be " + QString(option == QString("optUsNames") ? "replaced" : "removed")
                          + ":\r\n" + QDir::toNativeSeparators(mine));
-            QVERIFY2(messages.first().buttons == MsgButtons::YesNoDefaultNo, button);
+            QVERIFY2(messages.first().buttons == MsgButtons::YesNoDefaultNo, option);
+            QCOMPARE(w.dialog->isVisible(), answer == MsgAnswer::No); // a No leaves the window open
             const QByteArray written = readAll(nameFilePath(folders[0], kBoysFile));
             if (answer == MsgAnswer::No) {
                 QCOMPARE(readAll(mine), QByteArray("Mine\r\n"));
@@ -179,6 +182,9 @@ private slots:
     // A full disk (a file size limit, which binds root too): the user's own
     // list is kept, the box gives the system's reason, the boxes are not
     // loaded again.
+    void listsInUse_data();
+    void listsInUse();
+
     void fullDiskKeepsTheOwnList()
     {
         NEEDS_FILE_SIZE_LIMIT();
@@ -198,6 +204,71 @@ private slots:
         QCOMPARE(w.reloads, 0);
     }
 };
+
+void TestNameListsDialog::listsInUse_data()
+{
+    QTest::addColumn<QString>("boys");  // where each list comes from: "-" bundled, "us" the US names
+    QTest::addColumn<QString>("girls"); // (1940s-1950s, the 10 most popular), "own" or "older own"
+    QTest::addColumn<QStringList>("shown"); // the two lines "In use now", the choice shown
+    const QString us = "US names, the 10 most popular of the 1940s to the 1950s: 1 name";
+    QTest::newRow("bundled") << "-" << "-"
+                             << QStringList{"Boys: the bundled list", "Girls: the bundled list", "bundled 2010s 2020s 100"};
+    QTest::newRow("US and own") << "us" << "own"
+                                << QStringList{"Boys: " + us, "Girls: your own list, {0}/girlname.txt", "US 1940s 1950s 10"};
+    QTest::newRow("both US") << "us" << "us" << QStringList{"Boys: " + us, "Girls: " + us, "US 1940s 1950s 10"};
+    QTest::newRow("own in the older place") << "older own" << "-"
+                                            << QStringList{"Boys: your own list, {1}/guyname.txt", "Girls: the bundled list",
+                                                           "bundled 2010s 2020s 100"};
+}
+
+// Opened again, the window shows where each list comes from now, and its choice starts from the US
+// names in use. "Open folder" hands the user's folder, made if missing, to the launcher.
+void TestNameListsDialog::listsInUse()
+{
+    QFETCH(QString, boys);
+    QFETCH(QString, girls);
+    QFETCH(QStringList, shown);
+    Folder folder; // the user's folders emptied
+    const QStringList folders = userNameFolders();
+    UsNameSelection selection;
+    selection.boys = QStringList{"Bob"};
+    selection.girls = QStringList{"Anna"};
+    QVERIFY(!writeUsNameFiles(folders[0], selection, {1940, 1950, 10}));
+    for (const auto &[source, file] : {std::pair{boys, kBoysFile}, std::pair{girls, kGirlsFile}}) {
+        if (source == "-" || source == "older own")
+            QFile::remove(nameFilePath(folders[0], file));
+        if (source == "own")
+            writeNameFile(nameFilePath(folders[0], file), {"Mine"});
+        if (source == "older own") {
+            QVERIFY(QDir().mkpath(folders[1]));
+            writeNameFile(nameFilePath(folders[1], file), {"Mine"});
+        }
+    }
+    QFile data(nameFilePath(folder.path(), kUsNamesFile));
+    QVERIFY(data.open(QIODevice::WriteOnly) && data.write("M\tBob" + kBirths + "F\tAnna" + kBirths) > 0);
+    data.close();
+    NameListsDialog dialog(folder.fakes.services(), folder.path(), [] {});
+    const auto native = [&](int i) { return QDir::toNativeSeparators(folders[i]); };
+    QCOMPARE((QStringList{child<QLabel>(&dialog, "lblBoysInUse")->text(), child<QLabel>(&dialog, "lblGirlsInUse")->text(),
+                          QStringList{child<QRadioButton>(&dialog, "optUsNames")->isChecked() ? "US" : "bundled",
+                                      child<QComboBox>(&dialog, "cmbFromDecade")->currentText(),
+                                      child<QComboBox>(&dialog, "cmbToDecade")->currentText(),
+                                      child<QComboBox>(&dialog, "cmbTopNames")->currentText()}
+                              .join(' ')}),
+             (QStringList{QString(shown[0]).replace("{0}", native(0)).replace("{1}", native(1)).replace('/', QDir::separator()),
+                          QString(shown[1]).replace("{0}", native(0)).replace("{1}", native(1)).replace('/', QDir::separator()),
+                          shown[2]}));
+    // Each line shown whole, also when it wraps.
+    for (const char *name : {"lblBoysInUse", "lblGirlsInUse", "lblUserFolder"}) {
+        auto *label = child<QLabel>(&dialog, name);
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+    }
+    QDir(folders[0]).removeRecursively();
+    QTest::mouseClick(child(&dialog, "cmdOpenFolder"), Qt::LeftButton);
+    QCOMPARE(folder.fakes.shell.links, QStringList{native(0)});
+    QVERIFY(QFileInfo(folders[0]).isDir());
+    QVERIFY(child<QLabel>(&dialog, "lblUserFolder")->text().endsWith(native(0)));
+}
 
 QTEST_MAIN(TestNameListsDialog)
 #include "tst_namelistsdialog.moc"

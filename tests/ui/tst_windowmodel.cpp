@@ -13,6 +13,8 @@
 
 #include "fixture.h"
 #include "generator/draw.h"
+#include "names/namefolder.h"
+#include "output/shortlist.h"
 #include "ui/mainwindow.h"
 #include "ui/statusbar.h"
 
@@ -90,6 +92,11 @@ private:
     void close()
     {
         if (m_w) {
+            // Off again, so the next window opens on an empty list, as the walk expects.
+            if (m_kept) {
+                c<QAction>("mnuKeepList")->trigger();
+                m_kept = false;
+            }
             m_w->close();
             m_w.reset();
         }
@@ -354,6 +361,12 @@ private:
             break;
         }
         case 20: {
+            if (pick(3) == 0) {
+                log(QStringLiteral("menu mnuKeepList %1").arg(m_kept ? "off" : "on"));
+                c<QAction>("mnuKeepList")->trigger();
+                m_kept = !m_kept;
+                break;
+            }
             auto *once = c<QAction>("mnuDrawOnce");
             log(QStringLiteral("menu mnuDrawOnce %1").arg(m_once ? "off" : "on"));
             once->trigger();
@@ -503,6 +516,12 @@ private:
                 .arg(c<QListView>("lstGenerator")->currentIndex().row() + 1).arg(m_rows.size());
         if (c<QAction>("mnuDrawOnce")->isChecked() != m_once)
             return "Draw each name once shows the other state";
+        // While the list is kept, the file holds it as it stands.
+        if (m_kept) {
+            const auto kept = readShortlist(userNameFolder());
+            if (!std::holds_alternative<Shortlist>(kept) || !(std::get<Shortlist>(kept) == shortlistOf(*m_w->rows())))
+                return QStringLiteral("the kept list is not the list on screen");
+        }
         if (m_onceRun && QSet<QString>(m_rows.begin(), m_rows.end()).size() != m_rows.size())
             return "a name was drawn twice: " + m_rows.join(',');
 
@@ -529,6 +548,7 @@ private:
     bool m_freshLoad = true;
     bool m_once = false;     // Draw each name once, as the menu was last set
     bool m_onceRun = false;  // ... and so since the run started
+    bool m_kept = false;     // Keep the list between sessions, as the menu was last set
     QString m_status;        // what the status must say after this step, where known
     bool m_added = false;    // this step added a row
     bool m_tainted = false; // N changed or a name added by hand during the run
