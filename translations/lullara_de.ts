@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>lullara</name>
+    <message>
+        <source>%1 is not in the US name data: since 1880 it has been given to fewer than 5 boys and fewer than 5 girls in every year.</source>
+        <translation>%1 ist nicht in den US-Namensdaten: Seit 1880 haben ihn in jedem Jahr weniger als 5 Jungen und weniger als 5 Mädchen bekommen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a list saved by Lullara.
+
+Expected a text file or an HTML page written by &quot;Save All As...&quot; or &quot;Save Selected As...&quot;: the names one to a line, then a line of full stops, the number of names (&quot;12 names&quot;) and &quot;Created with Lullara v.2.0&quot;.</source>
+        <translation>%1 ist keine von Lullara gespeicherte Liste.
+
+Erwartet wird eine Textdatei oder HTML-Seite, geschrieben mit „Alles speichern...“ oder „Auswahl speichern...“: die Namen einer pro Zeile, dann eine Zeile aus Punkten, die Zahl der Namen („12 names“) und „Created with Lullara v.2.0“.</translation>
+    </message>
+    <message>
+        <source>The file %1 is missing.</source>
+        <translation>Die Datei %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file.</source>
+        <translation>Die Datei %1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large (more than %2 MiB) for a list saved by Lullara.</source>
+        <translation>Die Datei %1 ist zu groß (mehr als %2 MiB) für eine von Lullara gespeicherte Liste.</translation>
+    </message>
+    <message>
+        <source>It is not UTF-8 text.</source>
+        <translation>Sie ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>It does not end with a complete line.</source>
+        <translation>Sie endet nicht mit einer vollständigen Zeile.</translation>
+    </message>
+    <message>
+        <source>It is not a list kept by Lullara (its first line is not &quot;%1&quot;).</source>
+        <translation>Sie ist keine von Lullara aufbewahrte Liste (ihre erste Zeile ist nicht „%1“).</translation>
+    </message>
+    <message>
+        <source>It was kept in another format (&quot;%1&quot;); this version of Lullara reads &quot;%2&quot;.</source>
+        <translation>Sie wurde in einem anderen Format aufbewahrt („%1“); diese Version von Lullara liest „%2“.</translation>
+    </message>
+    <message>
+        <source>It is incomplete: its last line does not give the number of its rows.</source>
+        <translation>Sie ist unvollständig: Ihre letzte Zeile nennt nicht die Zahl ihrer Zeilen.</translation>
+    </message>
+    <message>
+        <source>Its line %1 is damaged.</source>
+        <translation>Ihre Zeile %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The list could not be kept in %1: %2</source>
+        <translation>Die Liste konnte nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be made.</source>
+        <translation>Ihr Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The kept list %1 cannot be read: %2</source>
+        <translation>Die aufbewahrte Liste %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Sie ist zu groß.</translation>
+    </message>
+</context>
+<context>
     <name>lullara::AboutWindow</name>
     <message>
         <source>Author: The Quorvel team</source>
@@ -76,6 +151,60 @@
     <message>
         <source>Open the Quorvel web site</source>
         <translation>Öffnet die Website von Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>lullara::BirthsChart</name>
+    <message>
+        <source>Boys</source>
+        <translation>Jungen</translation>
+    </message>
+    <message>
+        <source>Girls</source>
+        <translation>Mädchen</translation>
+    </message>
+</context>
+<context>
+    <name>lullara::ComparisonWindow</name>
+    <message>
+        <source>1 name</source>
+        <translation>1 Name</translation>
+    </message>
+    <message>
+        <source>%1 names</source>
+        <translation>%1 Namen</translation>
+    </message>
+    <message>
+        <source>Names on both lists</source>
+        <translation>Namen auf beiden Listen</translation>
+    </message>
+    <message>
+        <source>This list: %1</source>
+        <translation>Diese Liste: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No name is on both lists.</source>
+        <translation>Kein Name steht auf beiden Listen.</translation>
+    </message>
+    <message>
+        <source>On both lists: %1</source>
+        <translation>Auf beiden Listen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tick these here</source>
+        <translation>Hier &amp;ankreuzen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -573,6 +702,106 @@
         <source>Status bar</source>
         <translation>Statusleiste</translation>
     </message>
+    <message>
+        <source>The list could not be kept for the next session:</source>
+        <translation>Die Liste konnte nicht für die nächste Sitzung aufbewahrt werden:</translation>
+    </message>
+    <message>
+        <source>This is said once; turn &quot;Keep the list between sessions&quot; off and on again to try anew.</source>
+        <translation>Dies wird nur einmal gesagt; schalten Sie „Liste zwischen Sitzungen behalten“ aus und wieder ein, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Keep the list between sessions</source>
+        <translation>Liste zwischen Sitzungen behalten</translation>
+    </message>
+    <message>
+        <source>About this name…</source>
+        <translation>Über diesen Namen…</translation>
+    </message>
+    <message>
+        <source>Compare with a saved list…</source>
+        <translation>Mit einer gespeicherten Liste vergleichen…</translation>
+    </message>
+    <message>
+        <source>Compare with a saved list</source>
+        <translation>Mit einer gespeicherten Liste vergleichen</translation>
+    </message>
+    <message>
+        <source>Lists saved by Lullara (*.txt;*.htm;*.html)</source>
+        <translation>Von Lullara gespeicherte Listen (*.txt;*.htm;*.html)</translation>
+    </message>
+    <message>
+        <source>The list of the last session could not be read:</source>
+        <translation>Die Liste der letzten Sitzung konnte nicht gelesen werden:</translation>
+    </message>
+    <message>
+        <source>The list starts empty and is kept anew from now on.</source>
+        <translation>Die Liste beginnt leer und wird ab jetzt neu aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>lullara::NameCard</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Boys: number %1 of %2 boys&apos; names in the %3</source>
+        <translation>Jungen: Platz %1 von %2 Jungennamen in den %3</translation>
+    </message>
+    <message>
+        <source>Girls: number %1 of %2 girls&apos; names in the %3</source>
+        <translation>Mädchen: Platz %1 von %2 Mädchennamen in den %3</translation>
+    </message>
+    <message>
+        <source>Boys: not given in the %1</source>
+        <translation>Jungen: in den %1 nicht vergeben</translation>
+    </message>
+    <message>
+        <source>Girls: not given in the %1</source>
+        <translation>Mädchen: in den %1 nicht vergeben</translation>
+    </message>
+    <message>
+        <source>Peak decade: the %1</source>
+        <translation>Spitzenjahrzehnt: die %1</translation>
+    </message>
+    <message>
+        <source>Trend: rising over the last three decades</source>
+        <translation>Trend: steigend in den letzten drei Jahrzehnten</translation>
+    </message>
+    <message>
+        <source>Trend: falling over the last three decades</source>
+        <translation>Trend: fallend in den letzten drei Jahrzehnten</translation>
+    </message>
+    <message>
+        <source>Trend: steady over the last three decades</source>
+        <translation>Trend: gleichbleibend in den letzten drei Jahrzehnten</translation>
+    </message>
+    <message>
+        <source>Trend: none, no births in the last three decades</source>
+        <translation>Trend: keiner, keine Geburten in den letzten drei Jahrzehnten</translation>
+    </message>
+    <message>
+        <source>Share: %1 of the boys born in the %2, %3 of all boys since %4</source>
+        <translation>Anteil: %1 der in den %2 geborenen Jungen, %3 aller Jungen seit %4</translation>
+    </message>
+    <message>
+        <source>Share: %1 of the girls born in the %2, %3 of all girls since %4</source>
+        <translation>Anteil: %1 der in den %2 geborenen Mädchen, %3 aller Mädchen seit %4</translation>
+    </message>
+    <message>
+        <source>US births per decade, %1 to %2</source>
+        <translation>US-Geburten je Jahrzehnt, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>About this name: %1</source>
+        <translation>Über diesen Namen: %1</translation>
+    </message>
 </context>
 <context>
     <name>lullara::NameFile</name>
@@ -634,20 +863,8 @@
         <translation>alle</translation>
     </message>
     <message>
-        <source>&amp;keep the</source>
-        <translation>&amp;behalte die</translation>
-    </message>
-    <message>
-        <source>most popular names of each list</source>
-        <translation>beliebtesten Namen jeder Liste</translation>
-    </message>
-    <message>
         <source>&amp;Use these lists</source>
         <translation>Diese Listen &amp;verwenden</translation>
-    </message>
-    <message>
-        <source>Bundled &amp;lists</source>
-        <translation>Mitgelieferte &amp;Listen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -716,6 +933,70 @@
     <message>
         <source>Go on?</source>
         <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>die %1</translation>
+    </message>
+    <message>
+        <source>the %1 to the %2</source>
+        <translation>die %1 bis %2</translation>
+    </message>
+    <message>
+        <source>&amp;keep the most popular names:</source>
+        <translation>die beliebtesten Namen &amp;behalten:</translation>
+    </message>
+    <message>
+        <source>In use now</source>
+        <translation>Jetzt in Gebrauch</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>the bundled list</source>
+        <translation>die mitgelieferte Liste</translation>
+    </message>
+    <message>
+        <source>your own list, %1</source>
+        <translation>Ihre eigene Liste, %1</translation>
+    </message>
+    <message>
+        <source>1 name</source>
+        <translation>1 Name</translation>
+    </message>
+    <message>
+        <source>%1 names</source>
+        <translation>%1 Namen</translation>
+    </message>
+    <message>
+        <source>US names, the %1 most popular of %2: %3</source>
+        <translation>US-Namen, die %1 beliebtesten von %2: %3</translation>
+    </message>
+    <message>
+        <source>US names, every name of %1: %2</source>
+        <translation>US-Namen, alle Namen von %1: %2</translation>
+    </message>
+    <message>
+        <source>Boys: %1</source>
+        <translation>Jungen: %1</translation>
+    </message>
+    <message>
+        <source>Girls: %1</source>
+        <translation>Mädchen: %1</translation>
+    </message>
+    <message>
+        <source>Your own lists (%1, %2) go in %3</source>
+        <translation>Ihre eigenen Listen (%1, %2) gehören in %3</translation>
+    </message>
+    <message>
+        <source>The bundled name lists are in use.</source>
+        <translation>Die mitgelieferten Namenslisten sind in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>The US names are in use: %1 boys&apos; and %2 girls&apos; names.</source>
+        <translation>Die US-Namen sind in Gebrauch: %1 Jungen- und %2 Mädchennamen.</translation>
     </message>
 </context>
 <context>

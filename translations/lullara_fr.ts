@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>lullara</name>
+    <message>
+        <source>%1 is not in the US name data: since 1880 it has been given to fewer than 5 boys and fewer than 5 girls in every year.</source>
+        <translation>%1 n&apos;est pas dans les données des prénoms américains : depuis 1880, il a été donné chaque année à moins de 5 garçons et moins de 5 filles.</translation>
+    </message>
+    <message>
+        <source>%1 is not a list saved by Lullara.
+
+Expected a text file or an HTML page written by &quot;Save All As...&quot; or &quot;Save Selected As...&quot;: the names one to a line, then a line of full stops, the number of names (&quot;12 names&quot;) and &quot;Created with Lullara v.2.0&quot;.</source>
+        <translation>%1 n&apos;est pas une liste enregistrée par Lullara.
+
+Attendu : un fichier texte ou une page HTML écrits par « Tout enregistrer... » ou « Enregistrer la sélection... » : les noms un par ligne, puis une ligne de points, le nombre de noms (« 12 names ») et « Created with Lullara v.2.0 ».</translation>
+    </message>
+    <message>
+        <source>The file %1 is missing.</source>
+        <translation>Le fichier %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file.</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large (more than %2 MiB) for a list saved by Lullara.</source>
+        <translation>Le fichier %1 est trop grand (plus de %2 Mio) pour une liste enregistrée par Lullara.</translation>
+    </message>
+    <message>
+        <source>It is not UTF-8 text.</source>
+        <translation>Ce n&apos;est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>It does not end with a complete line.</source>
+        <translation>Il ne se termine pas par une ligne complète.</translation>
+    </message>
+    <message>
+        <source>It is not a list kept by Lullara (its first line is not &quot;%1&quot;).</source>
+        <translation>Ce n&apos;est pas une liste conservée par Lullara (sa première ligne n&apos;est pas « %1 »).</translation>
+    </message>
+    <message>
+        <source>It was kept in another format (&quot;%1&quot;); this version of Lullara reads &quot;%2&quot;.</source>
+        <translation>Elle a été conservée dans un autre format (« %1 ») ; cette version de Lullara lit « %2 ».</translation>
+    </message>
+    <message>
+        <source>It is incomplete: its last line does not give the number of its rows.</source>
+        <translation>Elle est incomplète : sa dernière ligne ne donne pas le nombre de ses lignes.</translation>
+    </message>
+    <message>
+        <source>Its line %1 is damaged.</source>
+        <translation>Sa ligne %1 est endommagée.</translation>
+    </message>
+    <message>
+        <source>The list could not be kept in %1: %2</source>
+        <translation>La liste n&apos;a pas pu être conservée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be made.</source>
+        <translation>Son dossier ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The kept list %1 cannot be read: %2</source>
+        <translation>La liste conservée %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Il est trop grand.</translation>
+    </message>
+</context>
+<context>
     <name>lullara::AboutWindow</name>
     <message>
         <source>Author: The Quorvel team</source>
@@ -76,6 +151,60 @@
     <message>
         <source>Open the Quorvel web site</source>
         <translation>Ouvre le site web de Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>lullara::BirthsChart</name>
+    <message>
+        <source>Boys</source>
+        <translation>Garçons</translation>
+    </message>
+    <message>
+        <source>Girls</source>
+        <translation>Filles</translation>
+    </message>
+</context>
+<context>
+    <name>lullara::ComparisonWindow</name>
+    <message>
+        <source>1 name</source>
+        <translation>1 nom</translation>
+    </message>
+    <message>
+        <source>%1 names</source>
+        <translation>%1 noms</translation>
+    </message>
+    <message>
+        <source>Names on both lists</source>
+        <translation>Noms sur les deux listes</translation>
+    </message>
+    <message>
+        <source>This list: %1</source>
+        <translation>Cette liste : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>No name is on both lists.</source>
+        <translation>Aucun nom n&apos;est sur les deux listes.</translation>
+    </message>
+    <message>
+        <source>On both lists: %1</source>
+        <translation>Sur les deux listes : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tick these here</source>
+        <translation>&amp;Cocher ici</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -573,6 +702,106 @@
         <source>Status bar</source>
         <translation>Barre d&apos;état</translation>
     </message>
+    <message>
+        <source>The list could not be kept for the next session:</source>
+        <translation>La liste n&apos;a pas pu être conservée pour la prochaine session :</translation>
+    </message>
+    <message>
+        <source>This is said once; turn &quot;Keep the list between sessions&quot; off and on again to try anew.</source>
+        <translation>Ce message ne s&apos;affiche qu&apos;une fois ; désactivez puis réactivez « Garder la liste entre les sessions » pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Keep the list between sessions</source>
+        <translation>Garder la liste entre les sessions</translation>
+    </message>
+    <message>
+        <source>About this name…</source>
+        <translation>À propos de ce nom…</translation>
+    </message>
+    <message>
+        <source>Compare with a saved list…</source>
+        <translation>Comparer avec une liste enregistrée…</translation>
+    </message>
+    <message>
+        <source>Compare with a saved list</source>
+        <translation>Comparer avec une liste enregistrée</translation>
+    </message>
+    <message>
+        <source>Lists saved by Lullara (*.txt;*.htm;*.html)</source>
+        <translation>Listes enregistrées par Lullara (*.txt;*.htm;*.html)</translation>
+    </message>
+    <message>
+        <source>The list of the last session could not be read:</source>
+        <translation>La liste de la dernière session n&apos;a pas pu être lue :</translation>
+    </message>
+    <message>
+        <source>The list starts empty and is kept anew from now on.</source>
+        <translation>La liste commence vide et est conservée à nouveau dès maintenant.</translation>
+    </message>
+</context>
+<context>
+    <name>lullara::NameCard</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Boys: number %1 of %2 boys&apos; names in the %3</source>
+        <translation>Garçons : rang %1 sur %2 prénoms de garçons dans les %3</translation>
+    </message>
+    <message>
+        <source>Girls: number %1 of %2 girls&apos; names in the %3</source>
+        <translation>Filles : rang %1 sur %2 prénoms de filles dans les %3</translation>
+    </message>
+    <message>
+        <source>Boys: not given in the %1</source>
+        <translation>Garçons : pas donné dans les %1</translation>
+    </message>
+    <message>
+        <source>Girls: not given in the %1</source>
+        <translation>Filles : pas donné dans les %1</translation>
+    </message>
+    <message>
+        <source>Peak decade: the %1</source>
+        <translation>Décennie record : les %1</translation>
+    </message>
+    <message>
+        <source>Trend: rising over the last three decades</source>
+        <translation>Tendance : en hausse sur les trois dernières décennies</translation>
+    </message>
+    <message>
+        <source>Trend: falling over the last three decades</source>
+        <translation>Tendance : en baisse sur les trois dernières décennies</translation>
+    </message>
+    <message>
+        <source>Trend: steady over the last three decades</source>
+        <translation>Tendance : stable sur les trois dernières décennies</translation>
+    </message>
+    <message>
+        <source>Trend: none, no births in the last three decades</source>
+        <translation>Tendance : aucune, pas de naissances sur les trois dernières décennies</translation>
+    </message>
+    <message>
+        <source>Share: %1 of the boys born in the %2, %3 of all boys since %4</source>
+        <translation>Part : %1 des garçons nés dans les %2, %3 de tous les garçons depuis %4</translation>
+    </message>
+    <message>
+        <source>Share: %1 of the girls born in the %2, %3 of all girls since %4</source>
+        <translation>Part : %1 des filles nées dans les %2, %3 de toutes les filles depuis %4</translation>
+    </message>
+    <message>
+        <source>US births per decade, %1 to %2</source>
+        <translation>Naissances aux États-Unis par décennie, %1 à %2</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>About this name: %1</source>
+        <translation>À propos de ce nom : %1</translation>
+    </message>
 </context>
 <context>
     <name>lullara::NameFile</name>
@@ -634,20 +863,8 @@
         <translation>tous</translation>
     </message>
     <message>
-        <source>&amp;keep the</source>
-        <translation>&amp;garder les</translation>
-    </message>
-    <message>
-        <source>most popular names of each list</source>
-        <translation>noms les plus populaires de chaque liste</translation>
-    </message>
-    <message>
         <source>&amp;Use these lists</source>
         <translation>&amp;Utiliser ces listes</translation>
-    </message>
-    <message>
-        <source>Bundled &amp;lists</source>
-        <translation>&amp;Listes fournies</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -716,6 +933,70 @@
     <message>
         <source>Go on?</source>
         <translation>Continuer ?</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>les %1</translation>
+    </message>
+    <message>
+        <source>the %1 to the %2</source>
+        <translation>des %1 aux %2</translation>
+    </message>
+    <message>
+        <source>&amp;keep the most popular names:</source>
+        <translation>&amp;garder les noms les plus populaires :</translation>
+    </message>
+    <message>
+        <source>In use now</source>
+        <translation>Utilisées maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>the bundled list</source>
+        <translation>la liste fournie</translation>
+    </message>
+    <message>
+        <source>your own list, %1</source>
+        <translation>votre propre liste, %1</translation>
+    </message>
+    <message>
+        <source>1 name</source>
+        <translation>1 nom</translation>
+    </message>
+    <message>
+        <source>%1 names</source>
+        <translation>%1 noms</translation>
+    </message>
+    <message>
+        <source>US names, the %1 most popular of %2: %3</source>
+        <translation>Noms américains, les %1 plus populaires de %2 : %3</translation>
+    </message>
+    <message>
+        <source>US names, every name of %1: %2</source>
+        <translation>Noms américains, tous les noms de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Boys: %1</source>
+        <translation>Garçons : %1</translation>
+    </message>
+    <message>
+        <source>Girls: %1</source>
+        <translation>Filles : %1</translation>
+    </message>
+    <message>
+        <source>Your own lists (%1, %2) go in %3</source>
+        <translation>Vos propres listes (%1, %2) vont dans %3</translation>
+    </message>
+    <message>
+        <source>The bundled name lists are in use.</source>
+        <translation>Les listes de noms fournies sont utilisées.</translation>
+    </message>
+    <message>
+        <source>The US names are in use: %1 boys&apos; and %2 girls&apos; names.</source>
+        <translation>Les noms américains sont utilisés : %1 prénoms de garçons et %2 de filles.</translation>
     </message>
 </context>
 <context>
