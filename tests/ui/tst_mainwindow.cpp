@@ -289,6 +289,27 @@ void TestMainWindow::aVeryLongNameShowsItsBeginning()
 void TestMainWindow::looks()
 {
     Opened o(true);
+    // A name box's chosen row: the highlight's fill, the name in the highlighted text's colour.
+    o.w.names()->boys()->choose(1);
+    auto *view = child(&o.w, "lstBoys")->findChild<QListView *>();
+    const QRect row = view->visualRect(view->model()->index(1, 0));
+    const QImage chosen = view->viewport()->grab(row).toImage();
+    const QPalette::ColorGroup group = view->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    const auto distance = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+    };
+    const QPalette colours = view->palette();
+    int fill = 0, text = 0; // the glyphs' pixels: off the fill, nearer the highlighted text than the text
+    for (int y = 0; y < chosen.height(); ++y) {
+        for (int x = 0; x < chosen.width(); ++x) {
+            const QColor c = chosen.pixelColor(x, y);
+            const bool filled = distance(c, colours.color(group, QPalette::Highlight)) < 24;
+            fill += filled;
+            text += !filled
+                && distance(c, colours.color(group, QPalette::HighlightedText)) < distance(c, colours.color(group, QPalette::Text));
+        }
+    }
+    QVERIFY2(fill > chosen.width() * chosen.height() / 2 && text > 5, qPrintable(QStringLiteral("%1 %2").arg(fill).arg(text)));
     // The drawn name and the row counter in dark grey: no pixel darker, some as dark.
     for (const char *name : {"lblSname", "lblIDNumber"}) {
         const QImage shot = child(&o.w, name)->grab().toImage();
