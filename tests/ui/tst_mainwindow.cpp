@@ -290,6 +290,8 @@ void TestMainWindow::looks()
 {
     Opened o(true);
     // A name box's chosen row: the highlight's fill, the name in the highlighted text's colour.
+    // (The Windows style draws the selection from the system theme, not the palette.)
+#ifndef Q_OS_WIN
     o.w.names()->boys()->choose(1);
     auto *view = child(&o.w, "lstBoys")->findChild<QListView *>();
     const QRect row = view->visualRect(view->model()->index(1, 0));
@@ -310,6 +312,7 @@ void TestMainWindow::looks()
         }
     }
     QVERIFY2(fill > chosen.width() * chosen.height() / 2 && text > 5, qPrintable(QStringLiteral("%1 %2").arg(fill).arg(text)));
+#endif
     // The drawn name and the row counter in dark grey: no pixel darker, some as dark.
     for (const char *name : {"lblSname", "lblIDNumber"}) {
         const QImage shot = child(&o.w, name)->grab().toImage();
