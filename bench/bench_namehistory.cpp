@@ -27,15 +27,9 @@ using namespace lullara;
 
 int main(int argc, char *argv[])
 {
-    int runs = 7;
-    QString dir;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const QByteArray a = argv[i];
-        if (a == "--runs")
-            runs = std::max(1, std::atoi(argv[i + 1]));
-        else if (a == "--dir")
-            dir = QString::fromLocal8Bit(argv[i + 1]);
-    }
+    const bench::RunsAndDir options(argc, argv);
+    const int runs = options.runs;
+    const QString &dir = options.dir;
     QCoreApplication app(argc, argv);
     const QString path = nameFilePath(dir, kUsNamesFile);
 

@@ -10,6 +10,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QString>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +27,22 @@
 extern char **environ;
 
 namespace bench {
+
+// The "--runs R" and "--dir D" options the timing programs share.
+struct RunsAndDir {
+    int runs = 7;
+    QString dir;
+    RunsAndDir(int argc, char *argv[])
+    {
+        for (int i = 1; i + 1 < argc; i += 2) {
+            const QByteArray a = argv[i];
+            if (a == "--runs")
+                runs = std::max(1, std::atoi(argv[i + 1]));
+            else if (a == "--dir")
+                dir = QString::fromLocal8Bit(argv[i + 1]);
+        }
+    }
+};
 
 inline std::int64_t nowNs()
 {
