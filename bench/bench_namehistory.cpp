@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
 {
     const bench::RunsAndDir options(argc, argv);
     const int runs = options.runs;
-    const QString &dir = options.dir;
+    const QString dir = QString::fromLocal8Bit(options.dir.c_str());
     QCoreApplication app(argc, argv);
     const QString path = nameFilePath(dir, kUsNamesFile);
 

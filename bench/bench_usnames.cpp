@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const bench::RunsAndDir options(argc, argv);
     const int runs = options.runs;
-    const QString &dir = options.dir;
+    const QString dir = QString::fromLocal8Bit(options.dir.c_str());
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // no user's lists are looked at
     const QString path = nameFilePath(dir, kUsNamesFile);

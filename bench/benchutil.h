@@ -10,9 +10,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QByteArray>
-#include <QString>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -31,15 +28,14 @@ namespace bench {
 // The "--runs R" and "--dir D" options the timing programs share.
 struct RunsAndDir {
     int runs = 7;
-    QString dir;
+    std::string dir; // local 8-bit, as given
     RunsAndDir(int argc, char *argv[])
     {
         for (int i = 1; i + 1 < argc; i += 2) {
-            const QByteArray a = argv[i];
-            if (a == "--runs")
+            if (std::strcmp(argv[i], "--runs") == 0)
                 runs = std::max(1, std::atoi(argv[i + 1]));
-            else if (a == "--dir")
-                dir = QString::fromLocal8Bit(argv[i + 1]);
+            else if (std::strcmp(argv[i], "--dir") == 0)
+                dir = argv[i + 1];
         }
     }
 };
