@@ -11,7 +11,6 @@ class ElidingDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The part of `text` that can show in `width` pixels, elided at the right.
     static QString fitted(const QString &text, const QFontMetrics &metrics, int width);

@@ -134,6 +134,7 @@ private:
     StatusBar *m_statusBar;
     QPushButton *m_webSiteButton;
     QProgressBar *m_progressBar;
+    int m_progressFillShown = 0; // the fill last repainted whole, in pixels
     QPlainTextEdit *m_mailBody;
     QRadioButton *m_boysOption, *m_girlsOption;
     NameBox *m_boysBox, *m_girlsBox;
