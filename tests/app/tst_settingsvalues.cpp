@@ -146,6 +146,17 @@ private slots:
                                                      {"2.5", 2},   {"-32768", 2}, {"32768", -1}, {"html", -1}};
         for (const auto &[stored, expected] : rows)
             QCOMPARE(parseSaveMethod(stored), expected);
+        // The entry chosen last, "All Files" (1) too, is the one offered next time, read back from the file.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Lullara.conf");
+        for (int chosen : {1, 3, 2, 1}) {
+            {
+                SettingsFile file(path);
+                StoredSettings(file).rememberSaveFilter(chosen);
+            }
+            SettingsFile again(path);
+            QCOMPARE(StoredSettings(again).saveFilter(), chosen);
+        }
     }
     // What stands where the settings file or its lock file belongs: the
     // boxes shown (first line and reason), and what the file holds after a

@@ -94,10 +94,15 @@ struct Opened {
 };
 
 // A window that paints its background with the button face behind a status
-// bar, with all three locks on or all off.
-struct Locks : FakeShell { explicit Locks(bool on) { set(on); } void set(bool on) { caps = scroll = num = on; } };
+// bar, with the three locks (Caps, Scroll, Num) on, off or unreadable.
+using Lock = std::optional<bool>;
+struct Locks : FakeShell {
+    Locks(Lock c, Lock s, Lock n) { caps = c, scroll = s, num = n; }
+    void set(bool on) { caps = scroll = num = on; }
+};
 struct PanelWindow {
-    explicit PanelWindow(bool on) : shell(on), bar(&shell, &widget)
+    explicit PanelWindow(bool on) : PanelWindow(on, on, on) {}
+    PanelWindow(Lock caps, Lock scroll, Lock num) : shell(caps, scroll, num), bar(&shell, &widget)
     {
         widget.setBackgroundRole(QPalette::Button);
         widget.setAutoFillBackground(true);
@@ -134,7 +139,9 @@ private slots:
     void tabVisitsEachControlOnce();
     void qtButtonsSpeakTheUsersLanguage();
     void nameBoxRepaintsTheRowsItLeaves();
+    void lockPanelsDimWhileTheLockIsOff_data();
     void lockPanelsDimWhileTheLockIsOff();
+    void clockAndLocksKeepUp();
     void lockKeysShowAtOnce();
     void usNamesBecomeTheListsAndGoAgain();
     void nameCardOpensFromEveryName();
@@ -428,17 +435,50 @@ void TestMainWindow::nameBoxRepaintsTheRowsItLeaves()
     QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
 }
 
+void TestMainWindow::lockPanelsDimWhileTheLockIsOff_data()
+{
+    QTest::addColumn<Lock>("caps");
+    QTest::addColumn<Lock>("scroll");
+    QTest::addColumn<Lock>("num");
+    QTest::newRow("Caps Lock alone") << Lock(true) << Lock(false) << Lock(false);
+    QTest::newRow("Scroll Lock alone") << Lock(false) << Lock(true) << Lock(false);
+    QTest::newRow("Num Lock alone") << Lock(false) << Lock(false) << Lock(true);
+    QTest::newRow("none can be read") << Lock() << Lock() << Lock();
+    QTest::newRow("Scroll Lock unreadable") << Lock(true) << Lock() << Lock(true);
+}
+
 void TestMainWindow::lockPanelsDimWhileTheLockIsOff()
 {
-    PanelWindow lit(true), dim(false);
+    QFETCH(Lock, caps);
+    QFETCH(Lock, scroll);
+    QFETCH(Lock, num);
+    PanelWindow lit(true), dim(false), window(caps, scroll, num);
     const int windowText = qGray(lit.bar.palette().color(QPalette::Active, QPalette::WindowText).rgb());
+    const Lock locks[] = {caps, scroll, num};
     for (int panel : {2, 3, 4}) {
         // Normal text is the window text colour (give or take the smoothing of the glyphs' edges);
-        // dimmed text is clearly lighter.
+        // dimmed text is clearly lighter. A lock that cannot be read shows as off.
         const int normal = lit.darkest(panel), dimmed = dim.darkest(panel);
         QVERIFY2(qAbs(normal - windowText) <= 32 && dimmed - normal >= 60,
                  qPrintable(QStringLiteral("panel %1: normal %2, dimmed %3").arg(panel).arg(normal).arg(dimmed)));
+        const bool on = locks[panel - 2].value_or(false);
+        QVERIFY2(window.darkest(panel) == (on ? normal : dimmed),
+                 qPrintable(QStringLiteral("panel %1 should read %2").arg(panel).arg(on ? "on" : "off")));
     }
+}
+
+void TestMainWindow::clockAndLocksKeepUp()
+{
+    PanelWindow window(false);
+    // The clock shows the short time of the user's locale (read on either side, as a minute may turn).
+    const QString before = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    const QString shown = window.bar.panel(5)->text();
+    const QString after = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    QVERIFY2(shown == before || shown == after, qPrintable(shown + " / " + before));
+    // A lock switched in another program shows within a second or so, with no event reaching this one.
+    const int dimmed = window.darkest(3);
+    window.shell.set(true);
+    QTRY_VERIFY_WITH_TIMEOUT(window.darkest(3) < dimmed, 3000);
 }
 
 void TestMainWindow::lockKeysShowAtOnce()
