@@ -784,10 +784,10 @@ void MainWindow::showProgress()
     // or never show. So the bar is repainted whole here, once its fill has
     // moved by a few pixels: a repaint for every pixel, ten a second at the
     // shortest interval, was a tenth of a run's CPU (the bar and the status
-    // bar beneath it).
+    // bar beneath it). Empty and full it repaints itself.
     constexpr int kFillStep = 3;
     const int fill = static_cast<int>(qint64(value) * m_progressBar->width() / 10000);
-    if (value == 0 || value == 10000 || std::abs(fill - m_progressFillShown) >= kFillStep) {
+    if (std::abs(fill - m_progressFillShown) >= kFillStep) {
         m_progressFillShown = fill;
         m_progressBar->update();
     }
