@@ -299,7 +299,7 @@ void Lottery::lotteryTick()
     emit statusChanged(addedText(m_rows->count()));
     //: Said by a screen reader for each name a run adds: the name, the number
     //: of names in the list, the number the run creates ("Olivia, 3 of 5")
-    emit announcement(tr("%1, %2 of %3").arg(source->at(*k)).arg(m_rows->count()).arg(m_wantedText));
+    emit announcement(tr("%1, %2 of %3").arg(source->at(*k), QString::number(m_rows->count()), m_wantedText));
 }
 
 void Lottery::setNumberText(const QString &text)

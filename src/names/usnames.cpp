@@ -130,7 +130,7 @@ std::variant<UsNameData, QString> readUsNames(const QString &path)
     if (!info.isFile())
         return QCoreApplication::translate("lullara::UsNames", "The file %1 is not a regular file.").arg(shown);
     if (info.size() > kMaxNameFileBytes)
-        return QCoreApplication::translate("lullara::UsNames", "The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 is too large (more than %2 MiB).").arg(shown, QString::number(kMaxNameFileBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("lullara::UsNames", "The file %1 cannot be read: %2").arg(shown, file.errorString());
@@ -138,7 +138,7 @@ std::variant<UsNameData, QString> readUsNames(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return QCoreApplication::translate("lullara::UsNames", "The file %1 cannot be read: %2").arg(shown, file.errorString());
     if (bytes.size() > kMaxNameFileBytes)
-        return QCoreApplication::translate("lullara::UsNames", "The file %1 is too large (more than %2 MiB).").arg(shown).arg(kMaxNameFileBytes / (1024 * 1024));
+        return QCoreApplication::translate("lullara::UsNames", "The file %1 is too large (more than %2 MiB).").arg(shown, QString::number(kMaxNameFileBytes / (1024 * 1024)));
     UsNameData data = parseUsNames(bytes);
     if (data.boys.empty() && data.girls.empty())
         return QCoreApplication::translate("lullara::UsNames", "The file %1 holds no names.").arg(shown);

@@ -161,7 +161,7 @@ std::variant<SavedList, QString> readSavedList(const QString &path)
         return tr("The file %1 cannot be read: %2").arg(shown, file.errorString());
     if (bytes.size() > kMaxSavedListBytes)
         return tr("The file %1 is too large (more than %2 MiB) for a list saved by Lullara.")
-            .arg(shown).arg(kMaxSavedListBytes / (1024 * 1024));
+            .arg(shown, QString::number(kMaxSavedListBytes / (1024 * 1024)));
     return parseSavedList(bytes, shown);
 }
 

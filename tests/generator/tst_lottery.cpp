@@ -102,6 +102,7 @@ private slots:
     void startSetsIntervalAndProgress();
     void addByHand();
     void offerToFillTheList();
+    void announcementKeepsTheName();
 };
 
 void TestLottery::stateTable_data()
@@ -266,6 +267,16 @@ void TestLottery::offerToFillTheList()
         QCOMPARE(statuses.last(), QStringLiteral("Starting..."));
         QVERIFY(e.lottery.isRunning());
     }
+}
+
+// A name is said as it stands in its file, "%1" in it too.
+void TestLottery::announcementKeepsTheName()
+{
+    Engine e;
+    QSignalSpy said(&e.lottery, &Lottery::announcement);
+    e.run({"boys=Aaron,Zo%1e%2,Zo%1e%2,Zo%1e%2", "N=2", "start", "number", "lottery"});
+    QCOMPARE(said.size(), 1);
+    QCOMPARE(said.at(0).at(0).toString(), QStringLiteral("Zo%1e%2, 1 of 2"));
 }
 
 QTEST_GUILESS_MAIN(TestLottery)

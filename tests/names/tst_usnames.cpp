@@ -90,6 +90,14 @@ private slots:
 #endif
         const auto missing = readUsNames(dir.filePath("none.txt"));
         QCOMPARE(std::get<QString>(missing), "The file " + QDir::toNativeSeparators(dir.filePath("none.txt")) + " is missing.");
+        // Too large (a sparse file), in a folder whose name has "%2" in it: the path stays as it is.
+        QVERIFY(QDir(dir.path()).mkdir("a%2b"));
+        const QString huge = dir.filePath("a%2b/" + QString(kUsNamesFile));
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxNameFileBytes + 1));
+        file.close();
+        QCOMPARE(std::get<QString>(readUsNames(huge)),
+                 "The file " + QDir::toNativeSeparators(huge) + " is too large (more than 64 MiB).");
     }
 
     // A full disk (a file size limit here, which binds root too): the user's

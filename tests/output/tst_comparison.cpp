@@ -89,6 +89,13 @@ private slots:
                  "The file " + QDir::toNativeSeparators(dir.filePath("none.htm")) + " is missing.");
         QCOMPARE(shown(readSavedList(dir.path())),
                  "The file " + QDir::toNativeSeparators(dir.path()) + " is not a regular file.");
+        // Too large (a sparse file), with "%2" in its name: the name stays as it is.
+        const QString huge = dir.filePath("a%2b.htm");
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(16 * 1024 * 1024 + 1));
+        file.close();
+        QCOMPARE(shown(readSavedList(huge)), "The file " + QDir::toNativeSeparators(huge)
+                                                 + " is too large (more than 16 MiB) for a list saved by Lullara.");
     }
     void compare_data()
     {
