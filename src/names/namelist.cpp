@@ -3,7 +3,6 @@
 #include <QCollatorSortKey>
 #include <QLocale>
 #include <algorithm>
-#include <string>
 #include <utility>
 
 namespace lullara {
@@ -31,9 +30,9 @@ bool isPlainName(const QString &name)
 // Such a name's small letters: in English they order plain names as the
 // collator does (the hyphen, as punctuation, before the letters), in a
 // fraction of its time.
-std::string plainKey(const QString &name)
+QByteArray plainKey(const QString &name)
 {
-    std::string key(size_t(name.size()), '\0');
+    QByteArray key(name.size(), Qt::Uninitialized);
     std::transform(name.cbegin(), name.cend(), key.begin(), [](QChar c) { return char(c.unicode() | 0x20); });
     return key;
 }
@@ -92,7 +91,7 @@ void NameList::setNames(QStringList names)
     std::vector<qsizetype> plain, other;
     for (qsizetype i = 0; i < names.size(); ++i)
         (english && isPlainName(names.at(i)) ? plain : other).push_back(i);
-    sortByKey<std::string>(names, plain, plainKey);
+    sortByKey<QByteArray>(names, plain, plainKey);
     sortByKey<QCollatorSortKey>(names, other, [this](const QString &name) { return m_collator.sortKey(name); });
     const auto before = [&](qsizetype a, qsizetype b) {
         const int c = m_collator.compare(names.at(a), names.at(b));

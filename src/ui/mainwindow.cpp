@@ -36,6 +36,7 @@
 #include "shell/resources.h"
 #include "shell/settingsfile.h"
 #include "shell/smallwidgets.h"
+#include "ui/captionframe.h"
 #include "ui/classiccolours.h"
 #include "ui/comparisonwindow.h"
 #include "ui/elidingdelegate.h"
@@ -154,16 +155,11 @@ void MainWindow::applyPalette()
 {
     for (QLabel *label : {m_nameLabel, m_counterLabel})
         setClassicTextColour(label, kDarkGrey);
-    // The letter frame's caption lies on its top border, which runs through
-    // the middle of its text (border and fill as the Fusion style draws a
-    // frame); the letter display lies on the border too, in the window's colour.
-    m_letterFrame->setStyleSheet(
-        QStringLiteral("#Frame1 { border: 1px solid rgba(117, 117, 117, 50); border-radius: 2px;"
-                       " background: rgba(0, 0, 0, 3); margin: %1px 0 0 1px; }"
-                       "#Frame1::title { subcontrol-origin: margin; left: 6px; background: %2; }"
-                       "#txtLet { background: %2; }")
-            .arg(m_letterFrame->fontMetrics().height() / 2)
-            .arg(palette().color(QPalette::Button).name()));
+    // The letter display lies on the letter frame's top border, filled with
+    // the colour the frame's caption is drawn on.
+    QPalette onBorder = palette();
+    onBorder.setColor(QPalette::Base, onBorder.color(QPalette::Button));
+    m_letterDisplay->setPalette(onBorder);
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -333,7 +329,7 @@ void MainWindow::buildLetterFrame()
 {
     // First-letter frame.
     const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
-    m_letterFrame = new QGroupBox(tr("Only choose/show name that start with :", "caption of the first-letter frame"), this);
+    m_letterFrame = new CaptionFrame(tr("Only choose/show name that start with :", "caption of the first-letter frame"), this);
     m_letterFrame->setObjectName(QStringLiteral("Frame1"));
     m_letterFrame->setGeometry(63, 154, 505, 57);
     for (int i = 0; i < 26; ++i) {
