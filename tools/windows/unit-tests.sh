@@ -4,10 +4,11 @@
 # Wine prefix of their own, as Qt has no offscreen platform for Windows.
 # Usage: tools/windows/unit-tests.sh [BUILD-DIR [ARTIFACT-ROOT]] [-- ctest options]
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(readlink -f "${1:-$root/build-win}")
-artifacts=$(readlink -m "${2:-$build/wine-artifacts}")
-shift $(( $# < 2 ? $# : 2 ))
+dirs=()
+while [ $# -gt 0 ] && [ "$1" != -- ] && [ ${#dirs[@]} -lt 2 ]; do dirs+=("$1"); shift; done
 [ "${1:-}" != -- ] || shift
+build=$(readlink -f "${dirs[0]:-$root/build-win}")
+artifacts=$(readlink -m "${dirs[1]:-$build/wine-artifacts}")
 source "$root/tests/e2e/lib.sh"
 source "$root/tests/windows/winelib.sh"
 [ -f "$build/CTestTestfile.cmake" ] || fail "no Windows build with tests in $build (tools/windows/build.sh all)"
