@@ -105,9 +105,13 @@ protected:
         painter.setPen(QColor(117, 117, 117, 50));
         painter.setBrush(QColor(0, 0, 0, 3));
         const qreal borderTop = fontMetrics().height() / 2 + 0.5;
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, borderTop, -0.5, -0.5), 2, 2);
-        // The caption's ground is a space wider than its text, the text centred on it.
-        const QRect caption(QPoint(6, 0), fontMetrics().size(Qt::TextShowMnemonic, title() + u' '));
+        const QRectF border = QRectF(rect()).adjusted(1.5, borderTop, -0.5, -0.5);
+        painter.drawRoundedRect(border, 2, 2);
+        painter.setPen(QColor(0, 0, 0, 5)); // the faint line inside the border
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(border.adjusted(1, 1, -1, -1), 1, 1);
+        // The caption, with two pixels free of the border on either side.
+        const QRect caption(6, 0, fontMetrics().horizontalAdvance(title()) + 4, fontMetrics().height());
         painter.fillRect(caption, palette().button());
         style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
                               title(), QPalette::WindowText);
