@@ -118,6 +118,12 @@ bool StatusBar::event(QEvent *event)
     case QEvent::KeyboardLayoutChange:
         refresh();
         break;
+    case QEvent::PaletteChange:
+        // A theme switched while the program runs: the indicators take
+        // their colours from the new palette.
+        m_on.fill(std::nullopt);
+        refreshLockKeys();
+        break;
     case QEvent::LayoutRequest:
         // A panel's new text asks for a new layout (the layout itself still
         // runs), which QStatusBar answers by repainting every panel; the

@@ -364,6 +364,8 @@ void TestMainWindow::everyTextReadsOnADarkPalette()
             QApplication::setPalette(darkPalette());
         Opened o(true);
         QApplication::setPalette(darkPalette());
+        // The application's palette reaches existing windows through posted events.
+        QTRY_COMPARE(o.w.palette().color(QPalette::Button), darkPalette().color(QPalette::Button));
         o.w.names()->boys()->choose(1);
         o.w.rows()->append("Ben", "men");
         o.w.lottery()->lotteryTick(); // a row counted
@@ -386,8 +388,12 @@ void TestMainWindow::everyTextReadsOnADarkPalette()
             if (ratio < 4.5 && !(qobject_cast<QAbstractButton *>(w) && static_cast<QAbstractButton *>(w)->text().isEmpty()))
                 poor << QStringLiteral("%1 %2").arg(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName()).arg(ratio, 0, 'f', 2);
         }
+        // The letter display lies on the frame's border in the window's own ground, light or dark.
+        const QImage frame = child(&o.w, "Frame1")->grab().toImage();
+        const QRgb ground = frame.pixel(463, 1), window = frame.pixel(380, 0);
         QApplication::setPalette(before);
         QVERIFY2(poor.isEmpty(), qPrintable(poor.join(", ")));
+        QCOMPARE(ground, window);
     }
 }
 
