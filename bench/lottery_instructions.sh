@@ -9,7 +9,8 @@
 #   bench/lottery_instructions.sh [SECONDS]     default 20; about 2 minutes
 #
 # Environment: BENCH_BUILD_DIR (default build), LULLARA_BIN (another build of
-# the program to measure against the same comparable window). Needs valgrind,
+# the program to measure against the same comparable window), KEEP_WORK=1
+# (keep the callgrind files; their folder is printed). Needs valgrind,
 # Xvfb and xdotool; builds nothing (tools/build.sh all first).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -21,8 +22,9 @@ for tool in valgrind callgrind_control Xvfb xdotool python3; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lullara-instr.XXXXXX")
+[ -z "${KEEP_WORK:-}" ] || echo "callgrind files in $work"
 xvfb_pid=""
-cleanup() { [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"; }
+cleanup() { [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true; [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"; }
 trap cleanup EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
