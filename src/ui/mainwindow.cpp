@@ -135,8 +135,7 @@ MainWindow::MainWindow(const Services &services, const QString &programDir, QWid
       m_lottery(&m_names, &m_rows, services.dialogs, this), m_output(&m_rows, services, this)
 {
     initResources();
-    static const bool windowRole = (QAccessible::installFactory(windowAccessible), true);
-    Q_UNUSED(windowRole);
+    [[maybe_unused]] static const bool windowRole = (QAccessible::installFactory(windowAccessible), true);
     setObjectName(QStringLiteral("frmRandom"));
     //: Window caption; %1 is the version, 2.0
     setWindowTitle(tr("Lullara v%1").arg(versionText()));
@@ -240,11 +239,10 @@ void MainWindow::buildControls()
     describe(m_announcer, tr("Lottery announcements"), tr("Says each name a run adds, and when the run ends"));
 
     // Stacking: these lie in front of their neighbours.
-    for (QWidget *w : std::initializer_list<QWidget *>{m_webSiteButton, m_progressBar, m_counterBox, m_clearButton,
-                                                       m_tickAllButton, m_untickAllButton, m_addBoyButton, m_addGirlButton,
-                                                       m_boysOption, m_girlsOption, m_letterDisplay})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_progressBar, m_counterBox, m_clearButton, m_tickAllButton,
+                                                       m_untickAllButton, m_addBoyButton, m_addGirlButton, m_boysOption,
+                                                       m_girlsOption, m_letterDisplay, m_webSiteButton})
         w->raise();
-    m_webSiteButton->raise();
 }
 
 void MainWindow::buildGenderFrames()
@@ -399,7 +397,6 @@ void MainWindow::buildLetterFrame()
     m_letterDisplay->setFrame(false);
     m_letterDisplay->setFocusPolicy(Qt::NoFocus);
     m_letterDisplay->setTextMargins(0, 0, 0, 0);
-    m_letterDisplay->setBackgroundRole(QPalette::Button);
     describe(m_letterDisplay, tr("Letter in force"));
 }
 
@@ -485,32 +482,25 @@ void MainWindow::buildRunButtons()
 void MainWindow::buildOutputButtons()
 {
     const QFont terminal6 = m_fonts.font(QStringLiteral("Terminal"), 6, true);
-    struct Cmd { QPushButton **slot; const char *name; const char *caption; int top; const char *tip; const char *what; };
+    struct Cmd { QPushButton **slot; const char *name; const char *caption; int top; const char *tip; const char *what; void (OutputCommands::*act)(); };
     const Cmd cmds[] = {
         //: The six output buttons are 143 pixels wide, in a small bold font
-        {&m_saveAllButton, "cmdSaveAll", QT_TR_NOOP("&Save All As..."), 133, QT_TR_NOOP("Export the generated list to a file"), QT_TR_NOOP("Saves every generated name to a file")},
-        {&m_saveSelectedButton, "cmdSaveSelected", QT_TR_NOOP("Sa&ve Selected As..."), 161, nullptr, QT_TR_NOOP("Saves the ticked names to a file")},
-        {&m_emailButton, "cmdEmail", QT_TR_NOOP("e&Mail Names"), 189, QT_TR_NOOP("send this list to your friend"), QT_TR_NOOP("Writes an e-mail with the generated names")},
-        {&m_copyAllButton, "cmdCopyAll", QT_TR_NOOP("Copy &All"), 217, QT_TR_NOOP("copy all items to clipboard"), QT_TR_NOOP("Copies every generated name to the clipboard")},
-        {&m_copyButton, "cmdCopy", QT_TR_NOOP("Copy Selecte&d"), 245, QT_TR_NOOP("copy selected items to clipboard"), QT_TR_NOOP("Copies the ticked names to the clipboard")},
-        {&m_printButton, "cmdPrint", QT_TR_NOOP("&Print"), 273, nullptr, QT_TR_NOOP("Prints the generated names")},
+        {&m_saveAllButton, "cmdSaveAll", QT_TR_NOOP("&Save All As..."), 133, QT_TR_NOOP("Export the generated list to a file"), QT_TR_NOOP("Saves every generated name to a file"), &OutputCommands::saveAll},
+        {&m_saveSelectedButton, "cmdSaveSelected", QT_TR_NOOP("Sa&ve Selected As..."), 161, nullptr, QT_TR_NOOP("Saves the ticked names to a file"), &OutputCommands::saveSelected},
+        {&m_emailButton, "cmdEmail", QT_TR_NOOP("e&Mail Names"), 189, QT_TR_NOOP("send this list to your friend"), QT_TR_NOOP("Writes an e-mail with the generated names"), &OutputCommands::email},
+        {&m_copyAllButton, "cmdCopyAll", QT_TR_NOOP("Copy &All"), 217, QT_TR_NOOP("copy all items to clipboard"), QT_TR_NOOP("Copies every generated name to the clipboard"), &OutputCommands::copyAll},
+        {&m_copyButton, "cmdCopy", QT_TR_NOOP("Copy Selecte&d"), 245, QT_TR_NOOP("copy selected items to clipboard"), QT_TR_NOOP("Copies the ticked names to the clipboard"), &OutputCommands::copyTicked},
+        {&m_printButton, "cmdPrint", QT_TR_NOOP("&Print"), 273, nullptr, QT_TR_NOOP("Prints the generated names"), &OutputCommands::print},
     };
     for (const Cmd &c : cmds) {
         QPushButton *b = makeButton(m_listFrame, c.name, tr(c.caption), QRect(350, c.top, 143, 22));
         b->setFont(terminal6);
         if (c.tip)
             b->setToolTip(tr(c.tip));
-        QString plain = tr(c.caption);
-        plain.remove(QLatin1Char('&'));
-        describe(b, plain, tr(c.what));
+        describe(b, tr(c.caption).remove(QLatin1Char('&')), tr(c.what));
+        connect(b, &QPushButton::clicked, &m_output, c.act);
         *c.slot = b;
     }
-    connect(m_saveAllButton, &QPushButton::clicked, &m_output, &OutputCommands::saveAll);
-    connect(m_saveSelectedButton, &QPushButton::clicked, &m_output, &OutputCommands::saveSelected);
-    connect(m_emailButton, &QPushButton::clicked, &m_output, &OutputCommands::email);
-    connect(m_copyAllButton, &QPushButton::clicked, &m_output, &OutputCommands::copyAll);
-    connect(m_copyButton, &QPushButton::clicked, &m_output, &OutputCommands::copyTicked);
-    connect(m_printButton, &QPushButton::clicked, &m_output, &OutputCommands::print);
     connect(m_clearButton, &QPushButton::clicked, &m_lottery, &Lottery::clearList);
     connect(m_tickAllButton, &QPushButton::clicked, &m_output, &OutputCommands::tickAll);
     connect(m_untickAllButton, &QPushButton::clicked, &m_output, &OutputCommands::untickAll);
