@@ -523,7 +523,7 @@ void MainWindow::buildStatusBar()
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("pgbGenerator"));
     m_progressBar->setGeometry(338, 544, 239, 19);
-    m_progressBar->setRange(0, 100);
+    m_progressBar->setRange(0, 10000); // showProgress() scales the run's progress into this
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(false);
     m_progressBar->hide();
@@ -792,7 +792,6 @@ void MainWindow::showProgress()
     const int value = static_cast<int>(std::lround(10000.0 * std::min(m_lottery.progressValue(), max) / max));
     if (value == m_progressBar->value())
         return;
-    m_progressBar->setRange(0, 10000);
     m_progressBar->setValue(value);
     // QProgressBar repaints itself only for a step it judges visible, against
     // the value it last painted; a paint of part of it (a neighbour's update
